@@ -1,0 +1,17 @@
+#ifndef LAUNCHER_CLIENT_FILE_H_
+#define LAUNCHER_CLIENT_FILE_H_
+
+#include <string>
+
+// The client program's file inside bin/: "<name>.<extension>".
+struct ClientFile {
+  std::string name = "game";
+  std::string extension = "ztv";
+};
+
+// Reads the first two words of the configuration file at |path| into |file|.
+// A file that does not open leaves |file| untouched and returns false; a file
+// that opens replaces both, a missing word by the empty string.
+bool ReadConfig(const char* path, ClientFile* file);
+
+#endif  // LAUNCHER_CLIENT_FILE_H_

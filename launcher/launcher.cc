@@ -1,0 +1,18 @@
+#include "launcher/launcher.h"
+
+bool LaunchClient(const ClientFile& file) {
+  LaunchCommand command;
+  // A name too long for the command line is reported like a failed start.
+  if (!ComposeLaunchCommand(file, &command))
+    return false;
+  return StartClient(&command);
+}
+
+int RunLauncher() {
+  const OwnerWindow owner = CaptureOwnerWindow();
+  ClientFile file;
+  ReadConfig("./bin/config.ini", &file);
+  if (!LaunchClient(file))
+    ShowLaunchError(owner);
+  return 0;
+}

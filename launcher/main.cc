@@ -1,0 +1,5 @@
+#include "launcher/launcher.h"
+
+int main() {
+  return RunLauncher();
+}

@@ -1,0 +1,9 @@
+#include "tests/launcher/expected_record.h"
+
+#include <algorithm>
+
+std::string ExpectedCommandRecord(const std::string& command_line) {
+  std::string record = command_line;
+  std::replace(record.begin(), record.end(), ' ', '\n');
+  return record;
+}

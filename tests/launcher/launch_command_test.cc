@@ -1,0 +1,58 @@
+#include "launcher/launch_command.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+const std::string kSwitches =
+    " --enable-system-flash --allow-outdated-plugins --plugin-policy=allow "
+    "--no-sandbox";
+
+TEST(LaunchCommandTest, SwitchesAreFixed) {
+  EXPECT_EQ(std::string(kClientSwitches), kSwitches);
+  EXPECT_EQ(kSwitches.size(), 82u);
+}
+
+struct ComposeCase {
+  const char* label;
+  std::string name;
+  std::string extension;
+  bool fits;
+};
+
+TEST(LaunchCommandTest, ComposesWithinTheBuffer) {
+  const std::string prefix = kClientFolderPrefix;
+  const ComposeCase cases[] = {
+      {"defaults", "game", "ztv", true},
+      {"empty name and extension", "", "", true},
+      {"40 characters together", std::string(36, 'n'), "abcd", true},
+      {"41 characters together", std::string(37, 'n'), "abcd", false},
+      {"all in the extension", "", std::string(41, 'e'), false},
+      {"far too long", std::string(500, 'x'), "ztv", false},
+  };
+  for (const ComposeCase& c : cases) {
+    SCOPED_TRACE(c.label);
+    LaunchCommand command;
+    std::memset(command.command_line, 'X', sizeof(command.command_line));
+    EXPECT_EQ(ComposeLaunchCommand({c.name, c.extension}, &command), c.fits);
+    const std::string application = prefix + c.name + "." + c.extension;
+    EXPECT_EQ(command.application_name, application);
+    const std::string expected = c.fits ? application + kSwitches : "";
+    EXPECT_EQ(std::string(command.command_line), expected);
+    // Whatever the outcome, the rest of the buffer is zero.
+    for (size_t i = expected.size(); i < kCommandLineSize; ++i)
+      ASSERT_EQ(command.command_line[i], '\0') << "at " << i;
+  }
+}
+
+TEST(LaunchCommandTest, DefaultCommandLine) {
+  LaunchCommand command;
+  ASSERT_TRUE(ComposeLaunchCommand(ClientFile(), &command));
+  EXPECT_EQ(std::strlen(command.command_line), 94u);
+  EXPECT_EQ(std::string(command.command_line),
+            std::string(kClientFolderPrefix) + "game.ztv" + kSwitches);
+}
+
+}  // namespace

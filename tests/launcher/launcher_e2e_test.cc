@@ -1,0 +1,123 @@
+// Runs the real launcher in a folder laid out like an install, with a probe
+// program standing in for the client.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "launcher/launch_command.h"
+#include "tests/launcher/expected_record.h"
+#include "tests/launcher/probe.h"
+#include "tests/support/child_process.h"
+#include "tests/support/dialog.h"
+#include "tests/support/test_files.h"
+
+namespace {
+
+using std::chrono::seconds;
+namespace fs = std::filesystem;
+
+struct LaunchCase {
+  const char* label;
+  std::optional<std::string> config;
+  // Where the probe is installed, relative to bin/.
+  std::string installed_as;
+  // The client file the launcher should start; empty when it must fail.
+  std::string started;
+};
+
+void PrintTo(const LaunchCase& c, std::ostream* out) {
+  *out << c.label;
+}
+
+class LauncherTest : public testing::TestWithParam<LaunchCase> {
+ protected:
+  void SetUp() override {
+    fs::create_directories(dir_.path() / "bin");
+    const LaunchCase& c = GetParam();
+    if (c.config)
+      WriteFileBytes(dir_.path() / "bin" / "config.ini", *c.config);
+    const fs::path installed = dir_.path() / "bin" / c.installed_as;
+    fs::create_directories(installed.parent_path());
+    fs::copy_file(BuildTreePath(ZTV_PROBE_PATH), installed);
+  }
+
+  ChildProcess::Options LauncherOptions() const {
+    ChildProcess::Options options;
+    options.program = BuildTreePath(ZTV_LAUNCHER_PATH);
+    options.working_dir = dir_.path();
+    options.environment[kProbeRecordVariable] = record().string();
+    options.environment[kProbeReleaseVariable] =
+        (dir_.path() / "release").string();
+    return options;
+  }
+
+  fs::path record() const { return dir_.path() / "record"; }
+
+  TempDir dir_;
+};
+
+TEST_P(LauncherTest, StartsTheConfiguredClientOrReportsTheFailure) {
+  const LaunchCase& c = GetParam();
+  ChildProcess launcher(LauncherOptions());
+  ASSERT_TRUE(launcher.started());
+
+  if (c.started.empty()) {
+    DialogInfo box;
+    ASSERT_TRUE(ReadAndDismissDialog("Launching Error", seconds(60), &box));
+    EXPECT_EQ(box.text, "Files are missing or corrupted");
+    EXPECT_EQ(box.icon, "error");
+    EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
+    EXPECT_FALSE(box.has_owner);
+  }
+  // The launcher ends at once, without waiting for the client, which is
+  // still held back by the probe's release file.
+  int exit_code = -1;
+  ASSERT_TRUE(launcher.Wait(seconds(60), &exit_code));
+  EXPECT_EQ(exit_code, 0);
+
+  if (c.started.empty()) {
+    EXPECT_FALSE(fs::exists(record()));
+    return;
+  }
+  ASSERT_TRUE(WaitUntil([&] { return fs::exists(record()); }, seconds(60)));
+  const std::string text = ReadFileBytes(record());
+  const size_t line_end = text.find('\n');
+  ASSERT_NE(line_end, std::string::npos);
+  EXPECT_TRUE(fs::equivalent(text.substr(0, line_end), dir_.path() / "bin"))
+      << text.substr(0, line_end);
+  EXPECT_EQ(text.substr(line_end + 1),
+            ExpectedCommandRecord(kClientFolderPrefix + c.started +
+                                  kClientSwitches));
+
+  WriteFileBytes(dir_.path() / "release", "");
+  EXPECT_TRUE(WaitUntil([&] { return fs::exists(record().string() + ".done"); },
+                        seconds(60)));
+}
+
+const std::string kLongest = std::string(36, 'n') + ".abcd";
+const std::string kTooLong = std::string(37, 'n') + ".abcd";
+
+INSTANTIATE_TEST_SUITE_P(
+    ConfigShapes,
+    LauncherTest,
+    testing::Values(
+        LaunchCase{"NoConfig", std::nullopt, "game.ztv", "game.ztv"},
+        LaunchCase{"OneLine", "client exe", "client.exe", "client.exe"},
+        LaunchCase{"TwoLines", "client\r\nexe\r\n", "client.exe",
+                   "client.exe"},
+        LaunchCase{"MoreWords", "client exe and more", "client.exe",
+                   "client.exe"},
+        LaunchCase{"Empty", "", "game.ztv", ""},
+        LaunchCase{"WhitespaceOnly", " \r\n\t", "game.ztv", ""},
+        LaunchCase{"SingleWord", "solo", "solo.", "solo."},
+        LaunchCase{"ByteOrderMark", "\xEF\xBB\xBFgame ztv", "game.ztv", ""},
+        LaunchCase{"KeyValueLine", "client=game.ztv", "game.ztv", ""},
+        LaunchCase{"LongestThatFits",
+                   std::string(36, 'n') + " abcd", kLongest, kLongest},
+        LaunchCase{"TooLong", std::string(37, 'n') + " abcd", kTooLong, ""},
+        LaunchCase{"OnlyInsideBin", std::nullopt, "bin/game.ztv", ""}),
+    [](const testing::TestParamInfo<LaunchCase>& info) {
+      return std::string(info.param.label);
+    });
+
+}  // namespace

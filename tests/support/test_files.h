@@ -1,0 +1,37 @@
+#ifndef TESTS_SUPPORT_TEST_FILES_H_
+#define TESTS_SUPPORT_TEST_FILES_H_
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+// A fresh folder under the system's temporary folder, removed with its
+// content when the object goes.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Whole-file helpers in binary mode, so bytes are exactly what they say.
+std::string ReadFileBytes(const std::filesystem::path& path);
+void WriteFileBytes(const std::filesystem::path& path,
+                    const std::string& bytes);
+
+// Polls |done| until it holds or |timeout| has passed.
+bool WaitUntil(const std::function<bool()>& done,
+               std::chrono::milliseconds timeout);
+
+// The path at which a program of this platform sees the build tree's
+// |host_path| (the identity on Linux, Wine's Z: drive on Windows).
+std::filesystem::path BuildTreePath(const std::string& host_path);
+
+#endif  // TESTS_SUPPORT_TEST_FILES_H_
