@@ -1,11 +1,17 @@
 # Every target of ours builds with warnings as errors; third-party code
-# (GoogleTest) keeps its own flags.
+# (GoogleTest, CEF's wrapper) keeps its own flags.
 add_library(ztv_warnings INTERFACE)
-target_compile_options(ztv_warnings INTERFACE -Wall -Wextra -Werror)
+if(MSVC)
+  target_compile_options(ztv_warnings INTERFACE /W4 /WX)
+else()
+  target_compile_options(ztv_warnings INTERFACE -Wall -Wextra -Werror)
+endif()
 
 if(WIN32)
-  # The programs ship without MinGW's runtime DLLs.
-  add_link_options(-static -static-libgcc -static-libstdc++)
   add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                           _WIN32_WINNT=0x0601 WINVER=0x0601)
+endif()
+if(MINGW)
+  # The programs ship without MinGW's runtime DLLs.
+  add_link_options(-static -static-libgcc -static-libstdc++)
 endif()

@@ -34,4 +34,37 @@ bool WaitUntil(const std::function<bool()>& done,
 // |host_path| (the identity on Linux, Wine's Z: drive on Windows).
 std::filesystem::path BuildTreePath(const std::string& host_path);
 
+// How a file opened in text mode ends its lines on this platform.
+extern const char kTextModeLineEnd[];
+
+// Makes |path| the working directory for the object's lifetime.
+class ScopedWorkingDirectory {
+ public:
+  explicit ScopedWorkingDirectory(const std::filesystem::path& path)
+      : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(path);
+  }
+  ~ScopedWorkingDirectory() { std::filesystem::current_path(previous_); }
+  ScopedWorkingDirectory(const ScopedWorkingDirectory&) = delete;
+  ScopedWorkingDirectory& operator=(const ScopedWorkingDirectory&) = delete;
+
+ private:
+  std::filesystem::path previous_;
+};
+
+// Sets (or, with no value, removes) an environment variable for the
+// object's lifetime.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment(const std::string& name, const char* value);
+  ~ScopedEnvironment();
+  ScopedEnvironment(const ScopedEnvironment&) = delete;
+  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+ private:
+  std::string name_;
+  bool had_value_ = false;
+  std::string previous_;
+};
+
 #endif  // TESTS_SUPPORT_TEST_FILES_H_

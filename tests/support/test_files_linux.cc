@@ -3,3 +3,26 @@
 std::filesystem::path BuildTreePath(const std::string& host_path) {
   return host_path;
 }
+
+#include <cstdlib>
+
+ScopedEnvironment::ScopedEnvironment(const std::string& name, const char* value)
+    : name_(name) {
+  if (const char* previous = std::getenv(name.c_str())) {
+    had_value_ = true;
+    previous_ = previous;
+  }
+  if (value)
+    setenv(name.c_str(), value, 1);
+  else
+    unsetenv(name.c_str());
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+  if (had_value_)
+    setenv(name_.c_str(), previous_.c_str(), 1);
+  else
+    unsetenv(name_.c_str());
+}
+
+const char kTextModeLineEnd[] = "\n";

@@ -8,3 +8,31 @@ std::filesystem::path BuildTreePath(const std::string& host_path) {
   std::replace(path.begin(), path.end(), '/', '\\');
   return path;
 }
+
+#include <stdlib.h>
+
+namespace {
+
+std::wstring WideFromUtf8(const std::string& text) {
+  return std::filesystem::u8path(text).wstring();
+}
+
+}  // namespace
+
+ScopedEnvironment::ScopedEnvironment(const std::string& name, const char* value)
+    : name_(name) {
+  const std::wstring wide_name = WideFromUtf8(name);
+  if (const wchar_t* previous = _wgetenv(wide_name.c_str())) {
+    had_value_ = true;
+    previous_ = std::filesystem::path(previous).u8string();
+  }
+  // _wputenv keeps the C runtime's copy, which _wgetenv reads, in step.
+  _wputenv_s(wide_name.c_str(), value ? WideFromUtf8(value).c_str() : L"");
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+  _wputenv_s(WideFromUtf8(name_).c_str(),
+             had_value_ ? WideFromUtf8(previous_).c_str() : L"");
+}
+
+const char kTextModeLineEnd[] = "\r\n";

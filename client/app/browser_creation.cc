@@ -1,0 +1,83 @@
+// ClientApp::CreateBrowserWindow: the game's one browser, its settings,
+// landing page, window and request context.
+#include "client/app/client_app.h"
+#include "client/app/client_window_delegate.h"
+#include "client/app/landing_page.h"
+#include "client/app/native_window_info.h"
+#include "client/handler/client_handler.h"
+#include "include/cef_browser.h"
+#include "include/cef_cookie.h"
+#include "include/cef_request_context.h"
+#include "include/cef_values.h"
+#include "include/views/cef_browser_view.h"
+#include "include/views/cef_window.h"
+
+namespace {
+
+// Lets plug-ins, the system's Flash among them, run in the game's pages.
+void SetPluginPreferences(CefRefPtr<CefRequestContext> context) {
+  CefRefPtr<CefValue> allow = CefValue::Create();
+  CefRefPtr<CefValue> enabled = CefValue::Create();
+  if (allow)
+    allow->SetInt(1);
+  if (enabled)
+    enabled->SetBool(true);
+  // A null value would restore Chromium's default, so a missing one is
+  // skipped. CEF's verdict on each preference is not needed.
+  CefString error;
+  if (allow) {
+    context->SetPreference("profile.default_content_setting_values.plugins",
+                           allow, error);
+  }
+  if (enabled) {
+    for (const char* name :
+         {"plugins.run_all_flash_in_allow_mode", "plugins.allow_outdated",
+          "webkit.webprefs.plugins_enabled"}) {
+      context->SetPreference(name, enabled, error);
+    }
+  }
+}
+
+}  // namespace
+
+void ClientApp::CreateBrowserWindow(bool use_views) {
+  CefRefPtr<ClientHandler> handler(new ClientHandler(use_views));
+  CefBrowserSettings settings;
+  settings.plugins = STATE_ENABLED;
+  settings.webgl = STATE_ENABLED;
+  const std::string url = ReadLandingPage("landing_page.ini");
+  if (use_views)
+    CreateViewsBrowser(handler, url, settings);
+  else
+    CreateNativeBrowser(handler, url, settings);
+}
+
+void ClientApp::CreateNativeBrowser(CefRefPtr<ClientHandler> handler,
+                                    const std::string& url,
+                                    const CefBrowserSettings& settings) {
+  CefWindowInfo window_info;
+  FillNativeWindowInfo(parent_window_, &window_info);
+  CefRefPtr<CefCookieManager> cookie_manager =
+      CefCookieManager::GetGlobalManager(nullptr);
+  // Without a context of its own the browser takes the global one.
+  CefRefPtr<CefRequestContext> context = handler->GetRequestContext();
+  if (context)
+    SetPluginPreferences(context);
+  // Without a browser nothing would ever end the message loop.
+  if (!CefBrowserHost::CreateBrowser(window_info, handler, url, settings,
+                                     context)) {
+    CefQuitMessageLoop();
+  }
+}
+
+void ClientApp::CreateViewsBrowser(CefRefPtr<ClientHandler> handler,
+                                   const std::string& url,
+                                   const CefBrowserSettings& settings) {
+  CefRefPtr<CefBrowserView> view = CefBrowserView::CreateBrowserView(
+      handler, url, settings, nullptr, nullptr);
+  if (!view) {
+    CefQuitMessageLoop();
+    return;
+  }
+  CefWindow::CreateTopLevelWindow(new ClientWindowDelegate(view));
+}

@@ -1,0 +1,3 @@
+#include "client/app/game_window.h"
+
+const wchar_t kGameWindowTitle[] = L"Zentrova";

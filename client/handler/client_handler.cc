@@ -1,0 +1,122 @@
+#include "client/handler/client_handler.h"
+
+#include "client/handler/client_request_context_handler.h"
+#include "client/handler/load_error_page.h"
+#include "client/handler/navigation_policy.h"
+#include "client/main/version_gate.h"
+#include "include/cef_app.h"
+#include "include/cef_cookie.h"
+#include "include/views/cef_browser_view.h"
+#include "include/views/cef_window.h"
+
+ClientHandler::ClientHandler(bool use_views) : use_views_(use_views) {}
+
+ClientHandler::~ClientHandler() = default;
+
+CefRefPtr<CefRequestContext> ClientHandler::GetRequestContext() {
+  // The stored context is read under the lock too, so that a second thread
+  // never sees it half-written.
+  ScopedCriticalSection lock(context_lock_);
+  if (!request_context_) {
+    request_context_ =
+        CefRequestContext::CreateContext(CefRequestContext::GetGlobalContext(),
+                                         new ClientRequestContextHandler());
+  }
+  return request_context_;
+}
+
+void ClientHandler::OnBeforeContextMenu(
+    CefRefPtr<CefBrowser> /*browser*/,
+    CefRefPtr<CefFrame> /*frame*/,
+    CefRefPtr<CefContextMenuParams> /*params*/,
+    CefRefPtr<CefMenuModel> model) {
+  // An empty model shows no menu at all.
+  model->Clear();
+}
+
+bool ClientHandler::OnContextMenuCommand(
+    CefRefPtr<CefBrowser> /*browser*/,
+    CefRefPtr<CefFrame> /*frame*/,
+    CefRefPtr<CefContextMenuParams> /*params*/,
+    int /*command_id*/,
+    EventFlags /*event_flags*/) {
+  return false;
+}
+
+void ClientHandler::OnTitleChange(CefRefPtr<CefBrowser> browser,
+                                  const CefString& title) {
+  if (!use_views_) {
+    SetNativeWindowTitle(browser, title);
+    return;
+  }
+  CefRefPtr<CefBrowserView> view = CefBrowserView::GetForBrowser(browser);
+  if (!view)
+    return;
+  CefRefPtr<CefWindow> window = view->GetWindow();
+  if (window)
+    window->SetTitle(title);
+}
+
+void ClientHandler::OnAfterCreated(CefRefPtr<CefBrowser> browser) {
+  browser_list_.push_back(browser);
+  if (!use_views_)
+    PrepareNativeWindow(browser);
+}
+
+bool ClientHandler::DoClose(CefRefPtr<CefBrowser> /*browser*/) {
+  // Let CEF close the window in its normal way.
+  return false;
+}
+
+void ClientHandler::OnBeforeClose(CefRefPtr<CefBrowser> browser) {
+  for (auto it = browser_list_.begin(); it != browser_list_.end(); ++it) {
+    if ((*it)->IsSame(browser)) {
+      browser_list_.erase(it);
+      break;
+    }
+  }
+  if (browser_list_.empty())
+    CefQuitMessageLoop();
+}
+
+void ClientHandler::OnLoadError(CefRefPtr<CefBrowser> /*browser*/,
+                                CefRefPtr<CefFrame> frame,
+                                ErrorCode errorCode,
+                                const CefString& errorText,
+                                const CefString& failedUrl) {
+  // An aborted load keeps whatever the frame shows.
+  if (errorCode == ERR_ABORTED)
+    return;
+  frame->LoadString(
+      BuildLoadErrorPage(failedUrl.ToString(), errorText.ToString(), errorCode),
+      failedUrl);
+}
+
+bool ClientHandler::OnConsoleMessage(CefRefPtr<CefBrowser> browser,
+                                     cef_log_severity_t /*level*/,
+                                     const CefString& message,
+                                     const CefString& /*source*/,
+                                     int /*line*/) {
+  const std::string text = message.ToString();
+  if (CheckClientVersionAnnouncement(text))
+    browser->GetHost()->TryCloseBrowser();
+  if (CheckWebVersionAnnouncement(text))
+    browser->GetHost()->TryCloseBrowser();
+  // CEF goes on to log the message as usual.
+  return false;
+}
+
+bool ClientHandler::OnBeforeBrowse(CefRefPtr<CefBrowser> /*browser*/,
+                                   CefRefPtr<CefFrame> /*frame*/,
+                                   CefRefPtr<CefRequest> request,
+                                   bool /*user_gesture*/,
+                                   bool /*is_redirect*/) {
+  if (IsLogoutUrl(request->GetURL().ToString())) {
+    CefRefPtr<CefCookieManager> manager =
+        CefCookieManager::GetGlobalManager(nullptr);
+    // The deletion runs on its own; the navigation is not held up for it.
+    if (manager)
+      manager->DeleteCookies(kSocialSiteUrl, CefString(), nullptr);
+  }
+  return false;
+}

@@ -1,0 +1,96 @@
+#ifndef CLIENT_HANDLER_CLIENT_HANDLER_H_
+#define CLIENT_HANDLER_CLIENT_HANDLER_H_
+
+#include <list>
+
+#include "client/handler/critical_section.h"
+#include "include/cef_client.h"
+#include "include/cef_request_context.h"
+
+// The client's one CefClient, shared by the game window and every popup it
+// opens: it keeps the list of live browsers, ends CEF's message loop when the
+// last one has closed, mirrors page titles into window titles, runs the
+// version gate on console messages, purges the social site's cookies on
+// logout, shows the load-error page and suppresses the context menu.
+class ClientHandler : public CefClient,
+                      public CefContextMenuHandler,
+                      public CefDisplayHandler,
+                      public CefLifeSpanHandler,
+                      public CefLoadHandler,
+                      public CefRequestHandler {
+ public:
+  explicit ClientHandler(bool use_views);
+  ~ClientHandler() override;
+
+  // The request context of this handler's browsers, created on first use
+  // with a ClientRequestContextHandler. Null when the engine gives none; a
+  // later call then tries again.
+  CefRefPtr<CefRequestContext> GetRequestContext();
+
+  // CefClient:
+  CefRefPtr<CefContextMenuHandler> GetContextMenuHandler() override {
+    return this;
+  }
+  CefRefPtr<CefDisplayHandler> GetDisplayHandler() override { return this; }
+  CefRefPtr<CefLifeSpanHandler> GetLifeSpanHandler() override { return this; }
+  CefRefPtr<CefLoadHandler> GetLoadHandler() override { return this; }
+  CefRefPtr<CefRequestHandler> GetRequestHandler() override { return this; }
+
+  // CefContextMenuHandler:
+  void OnBeforeContextMenu(CefRefPtr<CefBrowser> browser,
+                           CefRefPtr<CefFrame> frame,
+                           CefRefPtr<CefContextMenuParams> params,
+                           CefRefPtr<CefMenuModel> model) override;
+  bool OnContextMenuCommand(CefRefPtr<CefBrowser> browser,
+                            CefRefPtr<CefFrame> frame,
+                            CefRefPtr<CefContextMenuParams> params,
+                            int command_id,
+                            EventFlags event_flags) override;
+
+  // CefDisplayHandler:
+  void OnTitleChange(CefRefPtr<CefBrowser> browser,
+                     const CefString& title) override;
+  bool OnConsoleMessage(CefRefPtr<CefBrowser> browser,
+                        cef_log_severity_t level,
+                        const CefString& message,
+                        const CefString& source,
+                        int line) override;
+
+  // CefLifeSpanHandler:
+  void OnAfterCreated(CefRefPtr<CefBrowser> browser) override;
+  bool DoClose(CefRefPtr<CefBrowser> browser) override;
+  void OnBeforeClose(CefRefPtr<CefBrowser> browser) override;
+
+  // CefLoadHandler:
+  void OnLoadError(CefRefPtr<CefBrowser> browser,
+                   CefRefPtr<CefFrame> frame,
+                   ErrorCode errorCode,
+                   const CefString& errorText,
+                   const CefString& failedUrl) override;
+
+  // CefRequestHandler:
+  bool OnBeforeBrowse(CefRefPtr<CefBrowser> browser,
+                      CefRefPtr<CefFrame> frame,
+                      CefRefPtr<CefRequest> request,
+                      bool user_gesture,
+                      bool is_redirect) override;
+
+  // Sets the text of |browser|'s native top-level window.
+  void SetNativeWindowTitle(CefRefPtr<CefBrowser> browser,
+                            const CefString& title);
+
+ private:
+  // Platform step for a new native window; on Linux, where CEF's window
+  // description carries no title, it gives the window the game's title.
+  void PrepareNativeWindow(CefRefPtr<CefBrowser> browser);
+
+  CriticalSection context_lock_;
+  CefRefPtr<CefRequestContext> request_context_;
+  const bool use_views_;
+  std::list<CefRefPtr<CefBrowser>> browser_list_;
+
+  IMPLEMENT_REFCOUNTING(ClientHandler);
+  DISALLOW_COPY_AND_ASSIGN(ClientHandler);
+};
+
+#endif  // CLIENT_HANDLER_CLIENT_HANDLER_H_

@@ -1,0 +1,32 @@
+#include "client/main/notices.h"
+
+#include <cstdio>
+#include <string>
+
+#include "include/cef_base.h"
+#include "launcher/message_dialog_linux.h"
+
+namespace {
+
+DialogIcon NoticeIcon(Notice notice) {
+  switch (notice) {
+    case Notice::kClientOutdated:
+      return DialogIcon::kError;
+    case Notice::kUpdateError:
+      return DialogIcon::kWarning;
+    case Notice::kUpdate:
+      return DialogIcon::kInformation;
+  }
+  return DialogIcon::kInformation;
+}
+
+}  // namespace
+
+void ShowNotice(Notice notice) {
+  const NoticeText text = GetNoticeText(notice);
+  const std::string title = CefString(text.title).ToString();
+  const std::string message = CefString(text.text).ToString();
+  // Also on standard error, which is all there is without a display.
+  std::fprintf(stderr, "%s: %s\n", title.c_str(), message.c_str());
+  ShowMessageDialog(title, message, NoticeIcon(notice));
+}

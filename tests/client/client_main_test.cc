@@ -1,0 +1,188 @@
+#include "client/main/client_main.h"
+
+#include "client/main/post_shutdown.h"
+#include "tests/client/client_test_base.h"
+#include "tests/client/profile_environment.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using test_engine::engine;
+
+class ClientMainTest : public ClientTest {
+ protected:
+  // What the engine's message loop does: the context comes up, the game
+  // window opens, the page logs |messages| and the window closes.
+  void PageSession(const std::vector<std::string>& messages) {
+    engine().message_loop = [messages] {
+      engine().app->GetBrowserProcessHandler()->OnContextInitialized();
+      ASSERT_EQ(engine().created_browsers.size(), 1u);
+      CefRefPtr<CefClient> client = engine().created_browsers[0].client;
+      CefRefPtr<test_engine::FakeBrowser> browser =
+          new test_engine::FakeBrowser(1, kNullWindowHandle);
+      client->GetLifeSpanHandler()->OnAfterCreated(browser.get());
+      for (const std::string& message : messages) {
+        client->GetDisplayHandler()->OnConsoleMessage(
+            browser.get(), LOGSEVERITY_INFO, message, "", 1);
+      }
+      client->GetLifeSpanHandler()->OnBeforeClose(browser.get());
+    };
+  }
+
+  int Run() {
+    CefMainArgs args;
+    return RunClient(args);
+  }
+
+  fs::path Profile() const { return dir() / "data" / "ZTV"; }
+};
+
+TEST_F(ClientMainTest, SubProcessEndsWithTheEngineResult) {
+  for (int result : {0, 3}) {
+    SCOPED_TRACE(result);
+    test_engine::Reset();
+    ScopedProfileBase base(dir() / "data");
+    WriteFileBytes("client_version.ini", "1.4.2");
+    engine().execute_process_result = result;
+    EXPECT_EQ(Run(), result);
+    EXPECT_EQ(engine().calls,
+              (std::vector<std::string>{"CefEnableHighDPISupport",
+                                        "CefExecuteProcess app"}));
+    // The version files were read before, and nothing was written.
+    EXPECT_EQ(client_version, "1.4.2");
+    EXPECT_TRUE(update_required);
+    EXPECT_FALSE(fs::exists("version.ini"));
+    EXPECT_FALSE(fs::exists(Profile()));
+    EXPECT_TRUE(ShownNotices().empty());
+  }
+}
+
+TEST_F(ClientMainTest, BrowserProcessRunsAndShutsDownInOrder) {
+  ScopedProfileBase base(dir() / "data");
+  WriteFileBytes("version.ini", "76");
+  PageSession({});
+  EXPECT_EQ(Run(), 0);
+  const std::vector<std::string> order = {
+      "CefEnableHighDPISupport", "CefExecuteProcess app", "CefInitialize app",
+      "CefRunMessageLoop",       "CefQuitMessageLoop",    "CefShutdown"};
+  std::vector<std::string> seen;
+  for (const std::string& call : engine().calls) {
+    if (std::find(order.begin(), order.end(), call) != order.end())
+      seen.push_back(call);
+  }
+  EXPECT_EQ(seen, order);
+  EXPECT_TRUE(ShownNotices().empty());
+}
+
+TEST_F(ClientMainTest, Settings) {
+  struct Case {
+    const char* label;
+    bool with_base;
+    std::string cache_path;
+  } const cases[] = {
+      {"profile folder", true, (dir() / "data" / "ZTV").u8string()},
+      {"no per-user folder", false, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    test_engine::Reset();
+    ScopedProfileBase base(c.with_base ? dir() / "data" : fs::path());
+    Run();
+    const test_engine::InitializeSettings& s = engine().settings;
+    EXPECT_EQ(s.cache_path, c.cache_path);
+    EXPECT_EQ(s.no_sandbox, 1);
+    EXPECT_EQ(s.multi_threaded_message_loop, 0);
+    EXPECT_EQ(s.command_line_args_disabled, 0);
+    EXPECT_EQ(s.persist_session_cookies, 1);
+    EXPECT_EQ(s.persist_user_preferences, 1);
+    // Everything else keeps CEF's defaults.
+    EXPECT_EQ(s.browser_subprocess_path, "");
+    EXPECT_EQ(s.user_data_path, "");
+    EXPECT_EQ(s.log_severity, 0);
+    EXPECT_EQ(s.remote_debugging_port, 0);
+    EXPECT_EQ(s.windowless_rendering_enabled, 0);
+    EXPECT_EQ(s.external_message_pump, 0);
+  }
+}
+
+TEST_F(ClientMainTest, NewWebVersionResetsTheProfileAndExitsWithOne) {
+  ScopedProfileBase base(dir() / "data");
+  fs::create_directories(Profile() / "Cache");
+  WriteFileBytes(Profile() / "Cookies", "session=abc");
+  WriteFileBytes(Profile() / "Cache" / "data_1", "x");
+  WriteFileBytes("version.ini", "76");
+  PageSession({"ZTV-Version: 77"});
+  EXPECT_EQ(Run(), 1);
+  EXPECT_EQ(ReadFileBytes("version.ini"), "77");
+  EXPECT_FALSE(fs::exists(Profile() / "Cache"));
+  EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), "session=abc");
+  ASSERT_EQ(ShownNotices().size(), 1u);
+  EXPECT_EQ(ShownNotices()[0].notice, Notice::kUpdate);
+  EXPECT_EQ(ShownNotices()[0].version_file, "77");
+}
+
+TEST_F(ClientMainTest, OutdatedClientTouchesNothing) {
+  ScopedProfileBase base(dir() / "data");
+  fs::create_directories(Profile());
+  WriteFileBytes(Profile() / "Cookies", "session=abc");
+  WriteFileBytes("version.ini", "76");
+  WriteFileBytes("client_version.ini", "1.4.1\r\n");
+  PageSession({"ZTV-Client-Version: 1.4.2", "ZTV-Version: 77"});
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(ReadFileBytes("version.ini"), "76");
+  EXPECT_TRUE(fs::exists(Profile() / "Cookies"));
+  ASSERT_EQ(ShownNotices().size(), 1u);
+  EXPECT_EQ(ShownNotices()[0].notice, Notice::kClientOutdated);
+}
+
+TEST_F(ClientMainTest, MissingVersionFileResetsEveryRunWithoutWritingIt) {
+  ScopedProfileBase base(dir() / "data");
+  for (int run = 0; run < 2; ++run) {
+    SCOPED_TRACE(run);
+    test_engine::Reset();
+    update_required = false;
+    ShownNotices().clear();
+    fs::create_directories(Profile() / "Cache");
+    PageSession({"ZTV-Version: 0.0.0.0"});
+    EXPECT_EQ(Run(), 1);
+    EXPECT_FALSE(fs::exists(Profile()));
+    EXPECT_FALSE(fs::exists("version.ini"));
+    ASSERT_EQ(ShownNotices().size(), 1u);
+    EXPECT_EQ(ShownNotices()[0].notice, Notice::kUpdate);
+  }
+}
+
+TEST_F(ClientMainTest, CookiesLeftAsideAreRecoveredBeforeTheEngineStarts) {
+  ScopedProfileBase base(dir() / "data");
+  fs::create_directories(Profile().parent_path());
+  WriteFileBytes(SavedCookiesPath(Profile()), "saved=1");
+  WriteFileBytes("version.ini", "76");
+  bool recovered_before_start = false;
+  engine().message_loop = [&] {
+    recovered_before_start = fs::exists(Profile() / "Cookies");
+  };
+  Run();
+  EXPECT_TRUE(recovered_before_start);
+  EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), "saved=1");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ClientMainTest, NonAsciiProfilePathIsOneFolderThroughout) {
+  const fs::path base = dir() / fs::u8path("Z\xC3\xA9ntrova \xE2\x9C\x93");
+  const fs::path profile = base / "ZTV";
+  ScopedProfileBase scoped(base);
+  fs::create_directories(profile / "Cache");
+  WriteFileBytes(profile / "Cookies", "session=\xC3\xA9");
+  WriteFileBytes("version.ini", "76");
+  PageSession({"ZTV-Version: 77"});
+  EXPECT_EQ(Run(), 1);
+  // CEF was given exactly the folder that was then reset.
+  EXPECT_EQ(engine().settings.cache_path, profile.u8string());
+  EXPECT_FALSE(fs::exists(profile / "Cache"));
+  EXPECT_EQ(ReadFileBytes(profile / "Cookies"), "session=\xC3\xA9");
+}
+
+}  // namespace

@@ -1,0 +1,31 @@
+#include "tests/client/undeletable.h"
+
+#include <windows.h>
+
+#include "tests/support/test_files.h"
+
+namespace {
+
+HANDLE g_held = INVALID_HANDLE_VALUE;
+
+std::filesystem::path Folder() {
+  return std::filesystem::temp_directory_path() / "ztv-undeletable" / "ZTV";
+}
+
+}  // namespace
+
+std::filesystem::path UndeletableFolder() {
+  std::filesystem::create_directories(Folder());
+  g_held =
+      CreateFileW((Folder() / "data_0").c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                  nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  return Folder();
+}
+
+void ReleaseUndeletableFolder() {
+  if (g_held != INVALID_HANDLE_VALUE)
+    CloseHandle(g_held);
+  g_held = INVALID_HANDLE_VALUE;
+  std::error_code ignored;
+  std::filesystem::remove_all(Folder().parent_path(), ignored);
+}

@@ -1,0 +1,187 @@
+#include "client/main/version_gate.h"
+
+#include "client/handler/client_handler.h"
+#include "tests/client/client_test_base.h"
+
+namespace {
+
+using test_engine::FakeBrowser;
+
+class VersionGateTest : public ClientTest {};
+
+TEST_F(VersionGateTest, ReadsTheFirstWordOfEachFile) {
+  struct Case {
+    const char* label;
+    const char* content;  // null: no file
+    std::string version;
+    bool update_flag;
+  } const cases[] = {
+      {"plain", "76", "76", false},
+      {"line end", "1.4.2\n", "1.4.2", false},
+      {"CRLF", "1.4.2\r\n", "1.4.2", false},
+      {"leading whitespace of every kind", " \t\r\n\v\f77", "77", false},
+      {"vertical tab ends the word", "77\vrest", "77", false},
+      {"form feed ends the word", "77\frest", "77", false},
+      {"more on the line", "77 and more text", "77", false},
+      {"byte-order mark kept",
+       "\xEF\xBB\xBF"
+       "77",
+       "\xEF\xBB\xBF"
+       "77",
+       false},
+      {"empty keeps the default", "", "0.0.0.0", false},
+      {"whitespace only keeps the default", " \r\n\t", "0.0.0.0", false},
+      {"missing file", nullptr, "0.0.0.0", true},
+      {"non-ASCII bytes as they are", "v\xC3\xA9", "v\xC3\xA9", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    for (const char* file : {"version.ini", "client_version.ini"}) {
+      SCOPED_TRACE(file);
+      std::filesystem::remove(file);
+      if (c.content)
+        WriteFileBytes(file, c.content);
+      web_version = client_version = "0.0.0.0";
+      update_required = false;
+      const bool web = std::string(file) == "version.ini";
+      if (web)
+        ReadWebVersion();
+      else
+        ReadClientVersion();
+      EXPECT_EQ(web ? web_version : client_version, c.version);
+      // Only a missing "version.ini" sets the update flag.
+      EXPECT_EQ(update_required, web && c.update_flag);
+      std::filesystem::remove(file);
+    }
+  }
+}
+
+TEST_F(VersionGateTest, ComparesBytesExactly) {
+  struct Case {
+    const char* label;
+    std::string installed;
+    std::string announced;
+    bool current;
+  } const cases[] = {
+      {"same", "77", "77", true},
+      {"numeric order does not matter", "1.9", "1.10", false},
+      {"trailing space", "77", "77 ", false},
+      {"letter case", "v1", "V1", false},
+      {"empty announcement", "77", "", false},
+      {"text after a zero byte is not compared", "77",
+       std::string("77\0junk", 7), true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    client_version = web_version = c.installed;
+    EXPECT_EQ(IsClientVersionCurrent(c.announced), c.current);
+    EXPECT_EQ(IsWebVersionCurrent(c.announced), c.current);
+  }
+}
+
+TEST_F(VersionGateTest, WriteWebVersionWritesExactlyTheBytes) {
+  for (const std::string& version :
+       {std::string("77"), std::string("1.2.3-beta"), std::string(""),
+        std::string("v\xC3\xA9")}) {
+    WriteFileBytes("version.ini", "older and much longer content\n");
+    WriteWebVersion(version);
+    EXPECT_EQ(web_version, version);
+    EXPECT_EQ(ReadFileBytes("version.ini"), version);
+  }
+  // Its own current value is stored as it is.
+  web_version = "78";
+  WriteWebVersion(web_version);
+  EXPECT_EQ(ReadFileBytes("version.ini"), "78");
+}
+
+TEST_F(VersionGateTest, WriteWebVersionToAnUnwritablePlaceChangesMemoryOnly) {
+  std::filesystem::create_directory("version.ini");
+  WriteWebVersion("80");
+  EXPECT_EQ(web_version, "80");
+  EXPECT_TRUE(std::filesystem::is_directory("version.ini"));
+}
+
+class ConsoleMessageTest : public ClientTest {
+ protected:
+  void SetUp() override {
+    ClientTest::SetUp();
+    client_version = "1.4.2";
+    web_version = "76";
+  }
+
+  // Sends |message| from |browser| and returns the number of close
+  // requests it caused.
+  int Log(const std::string& message, FakeBrowser* browser = nullptr) {
+    CefRefPtr<FakeBrowser> own = new FakeBrowser(1, kNullWindowHandle);
+    FakeBrowser* from = browser ? browser : own.get();
+    const int before = from->host()->try_close_calls;
+    EXPECT_FALSE(handler_->OnConsoleMessage(from, LOGSEVERITY_INFO, message,
+                                            "https://x/page.js", 12));
+    return from->host()->try_close_calls - before;
+  }
+
+  CefRefPtr<ClientHandler> handler_ = new ClientHandler(false);
+};
+
+TEST_F(ConsoleMessageTest, Announcements) {
+  struct Case {
+    const char* label;
+    std::string message;
+    bool outdated;
+    bool update;
+    std::string pending;
+    int closes;
+  } const cases[] = {
+      {"current client", "ZTV-Client-Version: 1.4.2", false, false, "", 0},
+      {"other client", "ZTV-Client-Version: 1.4.1", true, false, "", 1},
+      {"current web", "ZTV-Version: 76", false, false, "", 0},
+      {"newer web", "ZTV-Version: 77", false, true, "77", 1},
+      {"trailing space", "ZTV-Version: 76 ", false, true, "76 ", 1},
+      {"empty announcement", "ZTV-Version: ", false, true, "", 1},
+      {"no marker", "Welcome to Zentrova", false, false, "", 0},
+      {"marker in other case", "ztv-version: 77", false, false, "", 0},
+      {"marker without its space", "ZTV-Version:77", false, false, "", 0},
+      {"marker further in", "log: ZTV-Version: 77", false, false, "", 0},
+      {"client marker further in", "x ZTV-Client-Version: 9", false, false, "",
+       0},
+      {"empty message", "", false, false, "", 0},
+      {"UTF-8 version", "ZTV-Version: v\xC3\xA9", false, true, "v\xC3\xA9", 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    client_outdated = update_required = false;
+    pending_web_version.clear();
+    EXPECT_EQ(Log(c.message), c.closes);
+    EXPECT_EQ(client_outdated, c.outdated);
+    EXPECT_EQ(update_required, c.update);
+    EXPECT_EQ(pending_web_version, c.pending);
+  }
+}
+
+TEST_F(ConsoleMessageTest, FlagsStayAndThePendingVersionIsTheLastDisagreeing) {
+  Log("ZTV-Version: 77");
+  Log("ZTV-Version: 78");
+  Log("ZTV-Version: 76");  // agrees: changes nothing
+  Log("ZTV-Client-Version: 1.4.2");
+  EXPECT_TRUE(update_required);
+  EXPECT_FALSE(client_outdated);
+  EXPECT_EQ(pending_web_version, "78");
+  Log("ZTV-Client-Version: 2.0");
+  Log("ZTV-Client-Version: 1.4.2");
+  EXPECT_TRUE(client_outdated);
+}
+
+TEST_F(ConsoleMessageTest, EveryBrowserAndSeverityCounts) {
+  CefRefPtr<FakeBrowser> popup = new FakeBrowser(2, kNullWindowHandle);
+  for (cef_log_severity_t level : {LOGSEVERITY_VERBOSE, LOGSEVERITY_WARNING,
+                                   LOGSEVERITY_ERROR, LOGSEVERITY_DISABLE}) {
+    update_required = false;
+    EXPECT_FALSE(handler_->OnConsoleMessage(popup.get(), level,
+                                            "ZTV-Version: 77", "", 0));
+    EXPECT_TRUE(update_required);
+  }
+  // The browser that logged it is the one asked to close.
+  EXPECT_EQ(popup->host()->try_close_calls, 4);
+}
+
+}  // namespace
