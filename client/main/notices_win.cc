@@ -1,8 +1,6 @@
 #include "client/main/notices.h"
 
-#include <windows.h>
-
-namespace {
+#include "client/main/notice_style_win.h"
 
 UINT NoticeStyle(Notice notice) {
   switch (notice) {
@@ -15,8 +13,6 @@ UINT NoticeStyle(Notice notice) {
   }
   return MB_OK | MB_TOPMOST;
 }
-
-}  // namespace
 
 void ShowNotice(Notice notice) {
   const NoticeText text = GetNoticeText(notice);

@@ -4,7 +4,12 @@ namespace test_engine {
 
 namespace {
 
-Engine* g_engine = new Engine();
+// Made on first use, so that engines set up during static initialisation
+// (the scripted one) find it.
+Engine*& EnginePointer() {
+  static Engine* engine = new Engine();
+  return engine;
+}
 
 std::string SwitchName(const std::string& entry) {
   return entry.substr(0, entry.find('='));
@@ -69,12 +74,12 @@ CefRefPtr<FakeCookieManager> GlobalCookieManager() {
 }  // namespace
 
 Engine& engine() {
-  return *g_engine;
+  return *EnginePointer();
 }
 
 void Reset() {
-  delete g_engine;
-  g_engine = new Engine();
+  delete EnginePointer();
+  EnginePointer() = new Engine();
 }
 
 void Record(const std::string& call) {
@@ -107,6 +112,8 @@ CefRefPtr<CefBrowser> FakeBrowserHost::GetBrowser() {
 bool FakeBrowserHost::TryCloseBrowser() {
   Record("TryCloseBrowser " + std::to_string(browser_->GetIdentifier()));
   ++try_close_calls;
+  if (engine().on_try_close)
+    engine().on_try_close(browser_);
   return try_close_result;
 }
 
@@ -382,6 +389,7 @@ void CefRunMessageLoop() {
 
 void CefQuitMessageLoop() {
   Record("CefQuitMessageLoop");
+  engine().quit_requested = true;
 }
 
 void CefShutdown() {
@@ -414,6 +422,8 @@ bool CefBrowserHost::CreateBrowser(
       CefWindowInfo(windowInfo), client,         url.ToString(),
       settings.plugins,          settings.webgl, request_context};
   engine().created_browsers.push_back(std::move(created));
+  if (engine().after_create_browser)
+    engine().after_create_browser();
   return engine().create_browser_result;
 }
 

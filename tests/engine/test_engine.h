@@ -531,9 +531,14 @@ struct Engine {
   std::vector<std::string> switches;
   // What CefRunMessageLoop does before it returns.
   std::function<void()> message_loop;
+  // Run after CefBrowserHost::CreateBrowser has recorded its browser.
+  std::function<void()> after_create_browser;
+  // Run when the client asks a browser to close.
+  std::function<void(FakeBrowser*)> on_try_close;
 
   // What the client asked, in order.
   std::vector<std::string> calls;
+  bool quit_requested = false;
   InitializeSettings settings;
   CefRefPtr<CefApp> app;
   std::vector<CreatedBrowser> created_browsers;
