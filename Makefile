@@ -1,7 +1,7 @@
 PRESETS := linux linux-asan windows
 XVFB := xvfb-run -a -s "-screen 0 1920x1080x24"
 
-.PHONY: all setup build test dist run clean
+.PHONY: all setup build test dist dist-linux dist-windows run clean
 
 all: build
 
@@ -17,16 +17,16 @@ build: setup
 test: build
 	$(XVFB) scripts/run-tests $(PRESETS)
 
-dist: setup
-	@rm -rf dist
-	@for preset in linux windows; do \
-	  cmake --preset $$preset >/dev/null && \
-	  cmake --build --preset $$preset && \
-	  cmake --install build/$$preset >/dev/null || exit 1; \
-	done
-	@echo "dist/linux and dist/windows are ready"
+dist: dist-linux dist-windows
 
-run: dist
+dist-linux dist-windows: dist-%: setup
+	@rm -rf dist/$*
+	@cmake --preset $* >/dev/null
+	@cmake --build --preset $*
+	@cmake --install build/$* >/dev/null
+	@echo "dist/$* is ready"
+
+run: dist-linux
 	scripts/run-demo
 
 clean:

@@ -19,6 +19,10 @@ add_dependencies(ZTVClient libcef_dll_wrapper)
 SET_EXECUTABLE_TARGET_PROPERTIES(ZTVClient)
 target_link_libraries(ZTVClient PRIVATE
   ztv_client_notices libcef_lib libcef_dll_wrapper ${CEF_STANDARD_LIBS})
+# client.rc carries the program's manifest.
+if(MSVC)
+  target_link_options(ZTVClient PRIVATE /MANIFEST:NO)
+endif()
 # Installed under the name the launcher starts by default.
 set_target_properties(ZTVClient PROPERTIES OUTPUT_NAME game SUFFIX .ztv)
 
