@@ -85,11 +85,18 @@ std::string JsString(const std::string& text) {
 
 std::string LandingPage(const std::string& player,
                         const std::string& client_version,
-                        const std::string& web_version) {
-  const std::string markers =
-      "<script>\nconsole.log(\"ZTV-Client-Version: \" + " +
-      JsString(client_version) + ");\nconsole.log(\"ZTV-Version: \" + " +
-      JsString(web_version) + ");\n</script>\n";
+                        const std::string& web_version,
+                        bool open_news) {
+  std::string markers = "<script>\nconsole.log(\"ZTV-Client-Version: \" + " +
+                        JsString(client_version) +
+                        ");\nconsole.log(\"ZTV-Version: \" + " +
+                        JsString(web_version) + ");\n</script>\n";
+  if (open_news) {
+    markers +=
+        "<script>\nwindow.addEventListener(\"load\", function() {\n"
+        "  window.open(\"/popup.html\", \"news\", \"width=600,height=400\");"
+        "\n});\n</script>\n";
+  }
   std::string body;
   if (player.empty()) {
     body =

@@ -11,10 +11,12 @@ std::string HtmlEscape(const std::string& text);
 std::string JsString(const std::string& text);
 
 // The landing page; an empty |player| means nobody is logged in. The page logs
-// both versions to the console on every load.
+// both versions to the console on every load, and with |open_news| opens the
+// news in a window of its own as it loads.
 std::string LandingPage(const std::string& player,
                         const std::string& client_version,
-                        const std::string& web_version);
+                        const std::string& web_version,
+                        bool open_news);
 
 // Shown after the social login was signed out.
 std::string SignedOutPage();

@@ -83,23 +83,26 @@ int main(int argc, char** argv) {
   Display* display = XOpenDisplay(nullptr);
   if (!display || argc < 3) {
     std::fprintf(stderr,
-                 "usage: %s find <title-prefix> <seconds> | close <id>\n",
+                 "usage: %s find <seconds> <title-prefix>... | close <id>\n",
                  argv[0]);
     return 2;
   }
   XSetErrorHandler(IgnoreXError);
   const std::string command = argv[1];
   int status = 1;
-  if (command == "find" && argc == 4) {
+  if (command == "find" && argc >= 4) {
     const auto deadline = std::chrono::steady_clock::now() +
-                          std::chrono::seconds(std::atoi(argv[3]));
-    while (std::chrono::steady_clock::now() < deadline) {
-      if (const Window window = Find(display, argv[2])) {
-        std::printf("%lu\n", window);
-        status = 0;
-        break;
+                          std::chrono::seconds(std::atoi(argv[2]));
+    while (status != 0 && std::chrono::steady_clock::now() < deadline) {
+      for (int i = 3; i < argc && status != 0; ++i) {
+        std::string title;
+        if (const Window window = Find(display, argv[i], &title)) {
+          std::printf("%lu %s\n", window, title.c_str());
+          status = 0;
+        }
       }
-      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      if (status != 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
   } else if (command == "close") {
     Close(display, std::strtoul(argv[2], nullptr, 0));

@@ -66,8 +66,8 @@ bool ChildProcess::Wait(std::chrono::milliseconds timeout, int* exit_code) {
     const pid_t done = waitpid(static_cast<pid_t>(handle_), &status, WNOHANG);
     if (done == static_cast<pid_t>(handle_)) {
       exited_ = true;
-      *exit_code = WIFEXITED(status) ? WEXITSTATUS(status)
-                                     : 128 + WTERMSIG(status);
+      *exit_code =
+          WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
       return true;
     }
     if (std::chrono::steady_clock::now() > deadline)

@@ -7,9 +7,8 @@ namespace {
 std::wstring Widen(const std::string& text) {
   if (text.empty())
     return std::wstring();
-  const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(),
-                                       static_cast<int>(text.size()), nullptr,
-                                       0);
+  const int size = MultiByteToWideChar(
+      CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring wide(size, L'\0');
   MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
                       wide.data(), size);
@@ -41,8 +40,8 @@ ChildProcess::ChildProcess(const Options& options) {
   }
   FreeEnvironmentStringsW(strings);
   for (const auto& [name, value] : options.environment) {
-    env[Widen(name)] = value ? std::optional<std::wstring>(Widen(*value))
-                             : std::nullopt;
+    env[Widen(name)] =
+        value ? std::optional<std::wstring>(Widen(*value)) : std::nullopt;
   }
   std::wstring block;
   for (const auto& [name, value] : env) {
@@ -59,11 +58,11 @@ ChildProcess::ChildProcess(const Options& options) {
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info = {};
   const std::wstring dir = options.working_dir.wstring();
-  started_ = CreateProcessW(options.program.wstring().c_str(),
-                            command_line.data(), nullptr, nullptr, FALSE,
-                            CREATE_UNICODE_ENVIRONMENT, block.data(),
-                            dir.empty() ? nullptr : dir.c_str(), &startup,
-                            &info) != 0;
+  started_ =
+      CreateProcessW(options.program.wstring().c_str(), command_line.data(),
+                     nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                     block.data(), dir.empty() ? nullptr : dir.c_str(),
+                     &startup, &info) != 0;
   if (started_) {
     CloseHandle(info.hThread);
     handle_ = reinterpret_cast<std::intptr_t>(info.hProcess);

@@ -11,8 +11,8 @@ constexpr int kMessageBoxTextId = 0xFFFF;
 
 std::wstring Widen(const std::string& text) {
   std::wstring wide(text.size() + 1, L'\0');
-  const int size = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1,
-                                       wide.data(), static_cast<int>(wide.size()));
+  const int size = MultiByteToWideChar(
+      CP_UTF8, 0, text.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
   wide.resize(size > 0 ? size - 1 : 0);
   return wide;
 }
@@ -135,8 +135,7 @@ bool ReadAndDismissDialog(const std::string& title,
   EnumChildWindows(box, CollectButton, reinterpret_cast<LPARAM>(info));
   info->has_owner = GetWindow(box, GW_OWNER) != nullptr;
   info->topmost = (GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-  info->modal =
-      (GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME) != 0;
+  info->modal = (GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME) != 0;
 
   const HWND ok = GetDlgItem(box, IDOK);
   if (!ok)

@@ -1,0 +1,29 @@
+#include "qtcef/src/string_util.h"
+
+namespace qtcef {
+
+QString ToQString(const cef_string_t& str) {
+  return QString::fromUtf16(reinterpret_cast<const char16_t*>(str.str),
+                            static_cast<qsizetype>(str.length));
+}
+
+QString ToQString(const CefString& str) {
+  return QString::fromUtf16(reinterpret_cast<const char16_t*>(str.c_str()),
+                            static_cast<qsizetype>(str.length()));
+}
+
+CefString ToCefString(const QString& str) {
+  return CefString(reinterpret_cast<const char16*>(str.utf16()),
+                   static_cast<size_t>(str.size()), true);
+}
+
+CefString ToCefString(const QUrl& url) {
+  return ToCefString(url.toString());
+}
+
+void SetCefString(const QString& str, cef_string_t* out) {
+  cef_string_utf16_set(reinterpret_cast<const char16*>(str.utf16()),
+                       static_cast<size_t>(str.size()), out, 1);
+}
+
+}  // namespace qtcef

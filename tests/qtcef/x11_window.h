@@ -1,0 +1,28 @@
+// What Xlib sees of a window, and the player's close request, kept apart
+// from Qt, whose headers clash with Xlib's macros.
+
+#ifndef TESTS_QTCEF_X11_WINDOW_H_
+#define TESTS_QTCEF_X11_WINDOW_H_
+
+#include <string>
+
+struct X11Geometry {
+  bool viewable = false;
+  // A child of the root window.
+  bool top_level = false;
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
+
+X11Geometry QueryWindow(unsigned long window);
+
+// Sets _NET_WM_NAME as the client does, then reads it back.
+std::string SetAndReadNetWmName(unsigned long window, const std::string& name);
+
+// Sends the window manager's WM_DELETE_WINDOW request, as when the player
+// closes the window.
+void SendDeleteWindow(unsigned long window);
+
+#endif  // TESTS_QTCEF_X11_WINDOW_H_
