@@ -1,7 +1,7 @@
 PRESETS := linux linux-asan windows
 XVFB := xvfb-run -a -s "-screen 0 1920x1080x24"
 
-.PHONY: all setup build test dist dist-linux dist-windows run clean
+.PHONY: all setup build test dist dist-linux dist-windows run bench clean
 
 all: build
 
@@ -28,6 +28,15 @@ dist-linux dist-windows: dist-%: setup
 
 run: dist-linux
 	scripts/run-demo
+
+# Start-up time and peak memory of the client against a bare Qt WebEngine
+# host, over RUNS runs (not a test).
+RUNS ?= 5
+bench: setup
+	@cmake --preset linux >/dev/null
+	@cmake --build --preset linux
+	$(XVFB) build/linux/bench/ztv_startup_bench build/linux/client/game.ztv \
+	  build/linux/bench/ztv_bare_host build/linux/demo/ztv_demo_server $(RUNS)
 
 clean:
 	rm -rf build dist

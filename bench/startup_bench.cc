@@ -77,6 +77,8 @@ Sample RunOnce(const std::vector<std::string>& command,
     if (chdir(working_dir.c_str()) != 0)
       _exit(127);
     setenv("XDG_DATA_HOME", data_dir.c_str(), 1);
+    // Both run as root here, which Qt WebEngine allows only unsandboxed.
+    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
     std::vector<char*> argv;
     for (const std::string& arg : command)
       argv.push_back(const_cast<char*>(arg.c_str()));
@@ -129,6 +131,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   const int runs = argc > 4 ? std::atoi(argv[4]) : 5;
+  // The programs start in another folder.
+  const std::string client_program = fs::absolute(argv[1]);
+  const std::string bare_program = fs::absolute(argv[2]);
   const fs::path work = fs::temp_directory_path() / "ztv-bench";
   fs::remove_all(work);
   fs::create_directories(work / "bin");
@@ -152,9 +157,10 @@ int main(int argc, char** argv) {
     // A fresh profile each time, so that neither starts warm.
     fs::remove_all(work / "data");
     const Sample client =
-        RunOnce({argv[1], "--no-sandbox"}, work / "bin", work / "data");
+        RunOnce({client_program, "--no-sandbox"}, work / "bin", work / "data");
     fs::remove_all(work / "data");
-    const Sample bare = RunOnce({argv[2], url}, work / "bin", work / "data");
+    const Sample bare =
+        RunOnce({bare_program, url}, work / "bin", work / "data");
     std::printf("run %d: client %.3f s %ld KiB, bare host %.3f s %ld KiB\n",
                 run + 1, client.seconds, client.peak_kib, bare.seconds,
                 bare.peak_kib);
