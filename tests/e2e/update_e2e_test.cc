@@ -37,7 +37,10 @@ TEST_F(NewWebVersionTest, ResetsKeepingTheLoginAndRecordsTheVersion) {
   install_.SetLandingPage(server_.Url("/login_standalone.html"));
   auto again = install_.StartClient();
   const unsigned long window = windows_.WaitFor("Zentrova - Realm", kTimeout);
-  ASSERT_NE(window, 0u) << install_.ClientLog();
+  std::string titles;
+  for (unsigned long shown : windows_.FindAll(""))
+    titles += "[" + windows_.Title(shown) + "]";
+  ASSERT_NE(window, 0u) << titles;
   const DevTools::Page page = WaitForPage("Zentrova - Realm");
   EXPECT_EQ(
       devtools_.Evaluate(page, "document.getElementById('status').textContent"),

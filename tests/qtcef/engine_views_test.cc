@@ -10,7 +10,6 @@
 #include "include/views/cef_window.h"
 #include "tests/qtcef/engine_test.h"
 #include "tests/qtcef/test_view_delegates.h"
-#include "tests/qtcef/x11_title.h"
 #include "tests/qtcef/x11_window.h"
 
 namespace {

@@ -30,29 +30,39 @@ X11Geometry QueryWindow(unsigned long window) {
   return geometry;
 }
 
-std::string SetAndReadNetWmName(unsigned long window, const std::string& name) {
+std::string ReadNetWmName(unsigned long window) {
   Display* display = XOpenDisplay(nullptr);
   if (!display)
     return std::string();
-  const Atom net_wm_name = XInternAtom(display, "_NET_WM_NAME", False);
-  const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
-  XChangeProperty(display, window, net_wm_name, utf8, 8, PropModeReplace,
-                  reinterpret_cast<const unsigned char*>(name.data()),
-                  static_cast<int>(name.size()));
-  XSync(display, False);
   Atom type = 0;
   int format = 0;
   unsigned long items = 0, after = 0;
   unsigned char* data = nullptr;
-  std::string read;
-  if (XGetWindowProperty(display, window, net_wm_name, 0, 64, False, utf8,
+  std::string name;
+  if (XGetWindowProperty(display, window,
+                         XInternAtom(display, "_NET_WM_NAME", False), 0, 64,
+                         False, XInternAtom(display, "UTF8_STRING", False),
                          &type, &format, &items, &after, &data) == Success &&
       data) {
-    read.assign(reinterpret_cast<char*>(data), items);
+    name.assign(reinterpret_cast<char*>(data), items);
     XFree(data);
   }
   XCloseDisplay(display);
-  return read;
+  return name;
+}
+
+std::string SetAndReadNetWmName(unsigned long window, const std::string& name) {
+  Display* display = XOpenDisplay(nullptr);
+  if (!display)
+    return std::string();
+  XChangeProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False),
+                  XInternAtom(display, "UTF8_STRING", False), 8,
+                  PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(name.data()),
+                  static_cast<int>(name.size()));
+  XSync(display, False);
+  XCloseDisplay(display);
+  return ReadNetWmName(window);
 }
 
 void SendDeleteWindow(unsigned long window) {

@@ -18,6 +18,9 @@ struct X11Geometry {
 
 X11Geometry QueryWindow(unsigned long window);
 
+// The window's _NET_WM_NAME, empty when it has none.
+std::string ReadNetWmName(unsigned long window);
+
 // Sets _NET_WM_NAME as the client does, then reads it back.
 std::string SetAndReadNetWmName(unsigned long window, const std::string& name);
 
