@@ -127,8 +127,13 @@ Engine::~Engine() {
   // Deleting the application shuts Qt WebEngine down: its threads finish
   // and the cookie database is written before this returns.
   qt_app_.reset();
-  for (const QString& folder : leftover_folders_)
-    QDir(folder).removeRecursively();
+  for (const QStringList& folders : created_folders_) {
+    if (folders.isEmpty())
+      continue;
+    QDir(folders.front()).removeRecursively();
+    for (qsizetype i = 1; i < folders.size(); ++i)
+      QDir().rmdir(folders[i]);
+  }
 }
 
 CefRefPtr<RequestContextImpl> Engine::global_context() const {
@@ -170,8 +175,8 @@ void Engine::AddProfile(const std::shared_ptr<Profile>& profile) {
   profiles_.push_back(profile);
 }
 
-void Engine::AddLeftoverFolder(const QString& folder) {
-  leftover_folders_.push_back(folder);
+void Engine::AddCreatedFolders(const QStringList& folders) {
+  created_folders_.push_back(folders);
 }
 
 }  // namespace qtcef

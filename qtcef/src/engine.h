@@ -4,6 +4,7 @@
 #define QTCEF_SRC_ENGINE_H_
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,9 +45,10 @@ class Engine {
   void AddWindow(CefRefPtr<WindowImpl> window);
   void RemoveWindow(WindowImpl* window);
   void AddProfile(const std::shared_ptr<Profile>& profile);
-  // A folder that Qt WebEngine creates and qtcef does not need, removed at
-  // shutdown.
-  void AddLeftoverFolder(const QString& folder);
+  // Folders that Qt WebEngine creates and qtcef does not need, deepest
+  // first, removed at shutdown: the first with what Qt wrote in it, the
+  // others only if empty.
+  void AddCreatedFolders(const QStringList& folders);
 
  private:
   explicit Engine(CefRefPtr<CefApp> app);
@@ -62,7 +64,7 @@ class Engine {
   std::unique_ptr<QApplication> qt_app_;
   MessageLoop message_loop_;
   std::vector<std::weak_ptr<Profile>> profiles_;
-  std::vector<QString> leftover_folders_;
+  std::vector<QStringList> created_folders_;
   CefRefPtr<RequestContextImpl> global_context_;
   std::vector<CefRefPtr<BrowserHostImpl>> browsers_;
   std::vector<CefRefPtr<WindowImpl>> windows_;

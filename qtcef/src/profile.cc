@@ -1,8 +1,11 @@
 #include "qtcef/src/profile.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QThread>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 
@@ -19,21 +22,38 @@ const char kPreferencesFile[] = "Preferences";
 
 const char kStorageName[] = "qtcef";
 
+// How long closing a profile waits for Chromium to close its cookie store;
+// it takes a few milliseconds.
+constexpr qint64 kCookieStoreCloseTimeoutMs = 5000;
+
+// Whether a descriptor of this process refers to |file|.
+bool IsOpenInThisProcess(const QString& file) {
+  const QDir descriptors("/proc/self/fd");
+  for (const QString& name :
+       descriptors.entryList(QDir::Files | QDir::System)) {
+    if (QFile::symLinkTarget(descriptors.filePath(name)) == file)
+      return true;
+  }
+  return false;
+}
+
 QWebEngineProfile* CreateQtProfile(const ProfileOptions& options) {
   if (options.path.isEmpty())
     return new QWebEngineProfile();
   // Qt keeps its cookie database as "Cookies" directly in the storage path,
-  // and the disk cache in "Cache" beside it. Before taking the paths it has
-  // begun a profile in its default folder, where it writes its own
-  // preferences later on; the engine removes that folder once Qt is done.
-  QString created =
-      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-      "/QtWebEngine/" + kStorageName;
-  if (!QFileInfo::exists(created)) {
-    while (!QFileInfo::exists(QFileInfo(created).path()))
-      created = QFileInfo(created).path();
-    Engine::Get()->AddLeftoverFolder(created);
+  // and the disk cache in "Cache" beside it. Before taking the paths it
+  // begins a profile in its default folder, where it writes its own
+  // preferences later on. The engine removes exactly what that creates once
+  // Qt is done: the folder itself, and each parent it had to create only if
+  // nothing else has been put there since.
+  QStringList created;
+  for (QString folder =
+           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           "/QtWebEngine/" + kStorageName;
+       !QFileInfo::exists(folder); folder = QFileInfo(folder).path()) {
+    created.append(folder);
   }
+  Engine::Get()->AddCreatedFolders(created);
   QDir().mkpath(options.path);
   QWebEngineProfile* profile = new QWebEngineProfile(kStorageName);
   profile->setPersistentStoragePath(options.path);
@@ -101,9 +121,27 @@ void Profile::ApplyPreferences() {
 }
 
 void Profile::Close() {
+  if (!qt_profile_)
+    return;
   cookies_.reset();
+  const QString cookie_file =
+      path_.isEmpty()
+          ? QString()
+          : QFileInfo(QDir(path_).filePath("Cookies")).canonicalFilePath();
   delete qt_profile_;
   qt_profile_ = nullptr;
+  // Chromium closes the cookie store, writing the cookies it still holds,
+  // on threads of its own a few milliseconds after the profile has gone. If
+  // Qt WebEngine shut down first, that write would be dropped and the last
+  // cookies set (a login just before an update, say) lost. The store has
+  // closed once no descriptor of this process refers to its file.
+  QElapsedTimer waited;
+  waited.start();
+  while (!cookie_file.isEmpty() && IsOpenInThisProcess(cookie_file) &&
+         waited.elapsed() < kCookieStoreCloseTimeoutMs) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QThread::msleep(1);
+  }
 }
 
 }  // namespace qtcef
