@@ -85,7 +85,76 @@ std::vector<Window> Children(Display* display, Window parent) {
   return result;
 }
 
+// The first 32-bit value of a CARDINAL-like property, or |fallback|.
+long LongProperty(Display* display,
+                  Window window,
+                  const char* name,
+                  long fallback) {
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0;
+  unsigned long remaining = 0;
+  unsigned char* data = nullptr;
+  long value = fallback;
+  if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0,
+                         1, False, AnyPropertyType, &type, &format, &count,
+                         &remaining, &data) == Success &&
+      data && format == 32 && count == 1) {
+    value = *reinterpret_cast<long*>(data);
+  }
+  if (data)
+    XFree(data);
+  return value;
+}
+
+bool Viewable(Display* display, Window window) {
+  XWindowAttributes attributes;
+  return XGetWindowAttributes(display, window, &attributes) &&
+         attributes.map_state == IsViewable;
+}
+
+void RequestActivation(Display* display, Window window) {
+  XEvent event = {};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type =
+      XInternAtom(display, "_NET_ACTIVE_WINDOW", False);
+  event.xclient.format = 32;
+  // Source 1: a request from an application.
+  event.xclient.data.l[0] = 1;
+  XSendEvent(display, DefaultRootWindow(display), False,
+             SubstructureRedirectMask | SubstructureNotifyMask, &event);
+}
+
 }  // namespace
+
+void RaiseX11WindowsOfProcess(unsigned long pid) {
+  X11Call call;
+  Display* display = call.display();
+  if (!display)
+    return;
+  constexpr long kIconicState = 3;
+  // The root's children come bottom first; a window manager's frames hold
+  // the clients.
+  for (Window top : Children(display, DefaultRootWindow(display))) {
+    std::vector<Window> candidates = Children(display, top);
+    candidates.insert(candidates.begin(), top);
+    for (Window window : candidates) {
+      if (static_cast<unsigned long>(
+              LongProperty(display, window, "_NET_WM_PID", 0)) != pid) {
+        continue;
+      }
+      const bool viewable = Viewable(display, window);
+      if (!viewable &&
+          LongProperty(display, window, "WM_STATE", 0) != kIconicState) {
+        continue;
+      }
+      if (viewable)
+        XRaiseWindow(display, window);
+      RequestActivation(display, window);
+    }
+  }
+}
 
 void SetX11WindowTitle(unsigned long window, const std::string& title) {
   X11Call call;

@@ -15,6 +15,11 @@ void SetX11WindowTitle(unsigned long window, const std::string& title);
 // A top-level window whose _NET_WM_NAME or WM_NAME is exactly |title|, or 0.
 unsigned long FindX11WindowByTitle(const std::string& title);
 
+// Brings the visible top-level windows of process |pid| (by _NET_WM_PID) to
+// the front, in their order among themselves, and asks the window manager to
+// activate them, which also restores minimised ones.
+void RaiseX11WindowsOfProcess(unsigned long pid);
+
 // One square image of _NET_WM_ICON: |size| by |size| ARGB pixels, row by row.
 struct X11Icon {
   int size = 0;

@@ -1,7 +1,7 @@
 #include "client/main/post_shutdown.h"
 
 #include <fstream>
-#include <system_error>
+#include <string>
 
 #include "client/main/notices.h"
 #include "client/main/profile_files.h"
@@ -10,6 +10,10 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// How many set-aside cookie files are kept beside a folder that has a new
+// store; the player would have to lose the same race that often.
+constexpr int kMaxKeptCookieFiles = 1000;
 
 // "update_error.log" in the working directory: the error code, a line end
 // and the path concerned.
@@ -24,21 +28,34 @@ void ReportFailure(int code, const fs::path& path) {
   ShowNotice(Notice::kUpdateError);
 }
 
-bool Exists(const fs::path& path) {
-  std::error_code error;
-  return fs::exists(path, error);
+// Moves the set-aside cookie file back into |profile_folder|, creating the
+// folder; a cookie file already there is never replaced. Returns 0 or the
+// error code.
+int RestoreCookies(const fs::path& profile_folder) {
+  bool folder_exists = false;
+  int error = ProbePath(profile_folder, &folder_exists);
+  if (error == 0 && !folder_exists)
+    error = CreateProfileFolder(profile_folder);
+  if (error == 0) {
+    error = MoveWithoutReplacing(SavedCookiesPath(profile_folder),
+                                 profile_folder / "Cookies");
+  }
+  return error;
 }
 
-// Moves the set-aside cookie file back into |profile_folder|, creating the
-// folder. Returns 0 or the error code.
-int RestoreCookies(const fs::path& profile_folder) {
-  if (!Exists(profile_folder)) {
-    const int created = CreateProfileFolder(profile_folder);
-    if (created != 0)
-      return created;
+// Gives the set-aside file |saved| the first free name "<saved>.<n>" and
+// returns it; empty if it could not be moved.
+fs::path KeepStrandedCookies(const fs::path& saved) {
+  for (int n = 1; n <= kMaxKeptCookieFiles; ++n) {
+    fs::path kept = saved;
+    kept += "." + std::to_string(n);
+    const int error = MoveWithoutReplacing(saved, kept);
+    if (error == 0)
+      return kept;
+    if (error != kAlreadyExistsError)
+      break;
   }
-  return MoveReplacing(SavedCookiesPath(profile_folder),
-                       profile_folder / "Cookies");
+  return fs::path();
 }
 
 }  // namespace
@@ -51,41 +68,52 @@ fs::path SavedCookiesPath(const fs::path& profile_folder) {
 
 bool ResetProfileFolder(const fs::path& profile_folder) {
   // The cookie file is set aside by renaming it, not read into memory: it
-  // can be of any size, and a partial read must never be written back.
+  // can be of any size, and a partial read must never be written back. Only
+  // a cookie file known to be absent may go with the folder, and a file
+  // already set aside is never replaced.
   const fs::path cookies = profile_folder / "Cookies";
-  const bool cookies_saved = Exists(cookies);
-  if (cookies_saved) {
-    const int moved = MoveReplacing(cookies, SavedCookiesPath(profile_folder));
-    if (moved != 0) {
-      // The folder stays as it is rather than lose the player's cookies.
-      ReportFailure(moved, profile_folder);
-      return false;
-    }
-  }
-
-  const int deleted = DeleteProfileFolder(profile_folder);
-  if (deleted != 0) {
-    ReportFailure(deleted, profile_folder);
-    // Whatever the deletion left, the cookies go back where they were; if
-    // even that fails they wait beside the folder for the next start.
-    if (cookies_saved)
-      RestoreCookies(profile_folder);
+  bool cookies_saved = false;
+  int error = ProbePath(cookies, &cookies_saved);
+  if (error == 0 && cookies_saved)
+    error = MoveWithoutReplacing(cookies, SavedCookiesPath(profile_folder));
+  if (error != 0) {
+    // The folder stays as it is rather than lose the player's cookies.
+    ReportFailure(error, profile_folder);
     return false;
   }
 
-  if (cookies_saved) {
-    const int restored = RestoreCookies(profile_folder);
-    if (restored != 0)
-      WriteUpdateErrorLog(restored, SavedCookiesPath(profile_folder));
+  // Whatever the deletion did, the cookies go back where they were; if even
+  // that fails they wait beside the folder for the next start.
+  const int deleted = DeleteProfileFolder(profile_folder);
+  const int restored = cookies_saved ? RestoreCookies(profile_folder) : 0;
+  if (deleted != 0) {
+    ReportFailure(deleted, profile_folder);
+    return false;
+  }
+  if (restored != 0) {
+    ReportFailure(restored, SavedCookiesPath(profile_folder));
+    return false;
   }
   return true;
 }
 
 void RecoverSavedCookies(const fs::path& profile_folder) {
-  if (Exists(SavedCookiesPath(profile_folder)) &&
-      !Exists(profile_folder / "Cookies")) {
-    RestoreCookies(profile_folder);
+  const fs::path saved = SavedCookiesPath(profile_folder);
+  bool stranded = false;
+  int error = ProbePath(saved, &stranded);
+  if (error == 0 && stranded)
+    error = RestoreCookies(profile_folder);
+  if (error == kAlreadyExistsError) {
+    // The engine began a new store since the file was set aside, and it
+    // stays in use; the older one is kept rather than replaced or deleted.
+    const fs::path kept = KeepStrandedCookies(saved);
+    if (!kept.empty()) {
+      WriteUpdateErrorLog(error, kept);
+      return;
+    }
   }
+  if (error != 0)
+    WriteUpdateErrorLog(error, saved);
 }
 
 void RunPostShutdownActions(const fs::path& profile_folder, int* exit_code) {
@@ -95,12 +123,33 @@ void RunPostShutdownActions(const fs::path& profile_folder, int* exit_code) {
   }
   if (!update_required)
     return;
-  if (!profile_folder.empty()) {
-    if (!ResetProfileFolder(profile_folder))
+
+  // The new version is on disk before the profile is touched, so that a
+  // reset is never followed by a version that cannot be recorded: that
+  // would reset the profile again at every start.
+  const std::string& version = pending_web_version;
+  if (!version.empty()) {
+    const int prepared = PrepareWebVersion(version);
+    if (prepared != 0) {
+      DiscardWebVersion();
+      ReportFailure(prepared, kPreparedWebVersionFile);
       return;
-    *exit_code = 1;
+    }
   }
-  if (!pending_web_version.empty())
-    WriteWebVersion(pending_web_version);
+  if (!profile_folder.empty() && !ResetProfileFolder(profile_folder)) {
+    if (!version.empty())
+      DiscardWebVersion();
+    return;
+  }
+  if (!version.empty()) {
+    const int committed = CommitWebVersion(version);
+    if (committed != 0) {
+      DiscardWebVersion();
+      ReportFailure(committed, kWebVersionFile);
+      return;
+    }
+  }
+  if (!profile_folder.empty())
+    *exit_code = 1;
   ShowNotice(Notice::kUpdate);
 }

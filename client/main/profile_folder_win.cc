@@ -8,3 +8,8 @@ std::filesystem::path GetProfileFolderPath() {
     return std::filesystem::path();
   return std::filesystem::path(std::wstring(appdata) + L"\\ZTV");
 }
+
+std::string ProfileFolderProblem(const std::filesystem::path&) {
+  // CEF takes the UTF-16 path as it stands.
+  return std::string();
+}

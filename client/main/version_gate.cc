@@ -3,13 +3,21 @@
 #include <cstring>
 #include <fstream>
 
+#include "client/main/profile_files.h"
+
 std::string client_version = "0.0.0.0";
 std::string web_version = "0.0.0.0";
 std::string pending_web_version;
 bool client_outdated = false;
 bool update_required = false;
 
+const char kWebVersionFile[] = "version.ini";
+const char kPreparedWebVersionFile[] = "version.ini.new";
+
 namespace {
+
+// What the version files' readers skip: the C locale's white space.
+const char kWhitespace[] = " \t\n\v\f\r";
 
 const char kClientVersionMarker[] = "ZTV-Client-Version: ";
 const char kWebVersionMarker[] = "ZTV-Version: ";
@@ -30,21 +38,26 @@ bool SameText(const std::string& a, const std::string& b) {
   return std::strcmp(a.c_str(), b.c_str()) == 0;
 }
 
-// The announced version when |message| begins with |marker|.
+// The announced version when |message| begins with |marker| and a word
+// follows it.
 bool Announcement(const std::string& message,
                   const char* marker,
                   std::string* version) {
   const size_t length = std::strlen(marker);
   if (message.compare(0, length, marker) != 0)
     return false;
-  *version = message.substr(length);
+  const size_t start = message.find_first_not_of(kWhitespace, length);
+  if (start == std::string::npos)
+    return false;
+  *version =
+      message.substr(start, message.find_first_of(kWhitespace, start) - start);
   return true;
 }
 
 }  // namespace
 
 void ReadWebVersion() {
-  if (!ReadVersionFile("version.ini", &web_version))
+  if (!ReadVersionFile(kWebVersionFile, &web_version))
     update_required = true;
 }
 
@@ -60,12 +73,19 @@ bool IsWebVersionCurrent(const std::string& version) {
   return SameText(version, web_version);
 }
 
-void WriteWebVersion(const std::string& version) {
-  if (&version != &web_version)
+int PrepareWebVersion(const std::string& version) {
+  return WriteFileDurably(kPreparedWebVersionFile, version);
+}
+
+int CommitWebVersion(const std::string& version) {
+  const int moved = MoveReplacing(kPreparedWebVersionFile, kWebVersionFile);
+  if (moved == 0)
     web_version = version;
-  std::ofstream file("version.ini", std::ios::out | std::ios::trunc);
-  if (file.is_open())
-    file << web_version;
+  return moved;
+}
+
+void DiscardWebVersion() {
+  RemoveFile(kPreparedWebVersionFile);
 }
 
 bool CheckClientVersionAnnouncement(const std::string& message) {

@@ -13,6 +13,11 @@ extern std::string pending_web_version;  // the last disagreeing announcement
 extern bool client_outdated;
 extern bool update_required;
 
+// The installed web-content version and where a new one waits, beside it,
+// until the update reset has succeeded.
+extern const char kWebVersionFile[];
+extern const char kPreparedWebVersionFile[];
+
 // Read the first whitespace-delimited word of "version.ini" and
 // "client_version.ini" in the working directory. A "version.ini" that does
 // not open sets |update_required|; an empty file keeps the version.
@@ -23,14 +28,23 @@ void ReadClientVersion();
 bool IsClientVersionCurrent(const std::string& version);
 bool IsWebVersionCurrent(const std::string& version);
 
-// Records |version| as the installed web-content version, in memory and in
-// "version.ini" (its bytes alone, no line end).
-void WriteWebVersion(const std::string& version);
+// Recording a new web-content version in three steps, so that "version.ini"
+// is never empty or partial whatever fails or crashes when:
+// PrepareWebVersion writes |version| (its bytes alone, no line end) to the
+// prepared file and flushes it to disk; CommitWebVersion then puts that file
+// in place of "version.ini" in one step and records |version| in memory;
+// DiscardWebVersion drops a prepared file that is not wanted after all.
+// The first two return 0 or the platform's error code.
+int PrepareWebVersion(const std::string& version);
+int CommitWebVersion(const std::string& version);
+void DiscardWebVersion();
 
 // Examine one console message (UTF-8). A message counts as an announcement
-// only when it begins with the marker; the version is all the rest of it.
-// Each returns true when the announcement disagrees, after setting the flag,
-// so that the browser that logged it is closed.
+// only when it begins with the marker, and the version it announces is the
+// first whitespace-delimited word after the marker, just as a version file
+// would give it back; a message with no word there announces nothing. Each
+// returns true when the announcement disagrees, after setting the flag, so
+// that the browser that logged it is closed.
 bool CheckClientVersionAnnouncement(const std::string& message);
 bool CheckWebVersionAnnouncement(const std::string& message);
 

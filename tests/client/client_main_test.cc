@@ -1,6 +1,7 @@
 #include "client/main/client_main.h"
 
 #include "client/main/post_shutdown.h"
+#include "client/main/profile_lock.h"
 #include "tests/client/client_test_base.h"
 #include "tests/client/profile_environment.h"
 
@@ -150,6 +151,30 @@ TEST_F(ClientMainTest, MissingVersionFileResetsEveryRunWithoutWritingIt) {
     ASSERT_EQ(ShownNotices().size(), 1u);
     EXPECT_EQ(ShownNotices()[0].notice, Notice::kUpdate);
   }
+}
+
+TEST_F(ClientMainTest, FolderInUseByAnotherClientIsLeftAlone) {
+  ScopedProfileBase base(dir() / "data");
+  fs::create_directories(Profile());
+  WriteFileBytes(Profile() / "Cookies", "session=abc");
+  // What a start that went on would recover.
+  WriteFileBytes(SavedCookiesPath(Profile()), "stranded=1");
+  WriteFileBytes("version.ini", "76");
+  PageSession({"ZTV-Version: 77"});
+  {
+    ProfileLock running;
+    ASSERT_EQ(running.Acquire(Profile()), ProfileLock::Result::kAcquired);
+    EXPECT_EQ(Run(), 0);
+    EXPECT_TRUE(CallsStartingWith("CefInitialize").empty());
+    EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), "session=abc");
+    EXPECT_EQ(ReadFileBytes(SavedCookiesPath(Profile())), "stranded=1");
+    EXPECT_EQ(ReadFileBytes("version.ini"), "76");
+    EXPECT_FALSE(fs::exists("update_error.log"));
+    EXPECT_TRUE(ShownNotices().empty());
+  }
+  // Once the other has ended, the folder is free again.
+  EXPECT_EQ(Run(), 1);
+  EXPECT_EQ(ReadFileBytes("version.ini"), "77");
 }
 
 TEST_F(ClientMainTest, CookiesLeftAsideAreRecoveredBeforeTheEngineStarts) {

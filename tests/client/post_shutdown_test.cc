@@ -1,5 +1,7 @@
 #include "client/main/post_shutdown.h"
 
+#include <functional>
+
 #include "tests/client/client_test_base.h"
 #include "tests/client/undeletable.h"
 
@@ -123,16 +125,53 @@ TEST_F(PostShutdownTest, LongProfilePathIsDeletedOrReportedNeverCut) {
   }
 }
 
-TEST_F(PostShutdownTest, CookiesThatCannotBeSetAsideStopTheReset) {
-  const std::string cookies = "keep=me";
-  MakeProfile(Profile(), &cookies);
-  // Something that is not a file sits where they would go.
-  fs::create_directories(SavedCookiesPath(Profile()) / "occupied");
-  EXPECT_FALSE(ResetProfileFolder(Profile()));
-  EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), cookies);
-  EXPECT_TRUE(fs::exists(Profile() / "Cache" / "js" / "index"));
-  ExpectErrorLog(Profile());
-  EXPECT_EQ(Notices(), std::vector<Notice>{Notice::kUpdateError});
+TEST_F(PostShutdownTest, UpdatesThatCannotCompleteTouchNothing) {
+  struct Case {
+    const char* label;
+    // Puts something in the way and returns the path the log names.
+    std::function<fs::path()> block;
+  } const cases[] = {
+      {"the new version cannot be prepared",
+       [] {
+         fs::create_directories(kPreparedWebVersionFile + std::string("/x"));
+         return fs::path(kPreparedWebVersionFile);
+       }},
+      {"an earlier set-aside cookie file is never replaced",
+       [this] {
+         WriteFileBytes(SavedCookiesPath(Profile()), "older=1");
+         return Profile();
+       }},
+      {"something else is where the cookies would go",
+       [this] {
+         fs::create_directories(SavedCookiesPath(Profile()) / "occupied");
+         return Profile();
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    ShownNotices().clear();
+    const std::string cookies = "keep=me";
+    MakeProfile(Profile(), &cookies);
+    WriteFileBytes(kWebVersionFile, "76");
+    const fs::path logged = c.block();
+    update_required = true;
+    pending_web_version = "77";
+    int exit_code = 0;
+    RunPostShutdownActions(Profile(), &exit_code);
+    EXPECT_EQ(exit_code, 0);
+    EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), cookies);
+    EXPECT_TRUE(fs::exists(Profile() / "Cache" / "js" / "index"));
+    EXPECT_EQ(ReadFileBytes(kWebVersionFile), "76");
+    ExpectErrorLog(logged);
+    EXPECT_EQ(Notices(), std::vector<Notice>{Notice::kUpdateError});
+    EXPECT_FALSE(fs::is_regular_file(kPreparedWebVersionFile));
+    if (fs::is_regular_file(SavedCookiesPath(Profile()))) {
+      EXPECT_EQ(ReadFileBytes(SavedCookiesPath(Profile())), "older=1");
+    }
+    fs::remove_all(kPreparedWebVersionFile);
+    fs::remove_all(SavedCookiesPath(Profile()));
+    fs::remove("update_error.log");
+  }
 }
 
 TEST_F(PostShutdownTest, SetAsideCookiesComeBackAtTheNextStart) {
@@ -141,12 +180,21 @@ TEST_F(PostShutdownTest, SetAsideCookiesComeBackAtTheNextStart) {
   RecoverSavedCookies(Profile());
   EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), "recovered=1");
   EXPECT_FALSE(fs::exists(SavedCookiesPath(Profile())));
+  EXPECT_FALSE(fs::exists("update_error.log"));
 
-  // A folder that has cookies again keeps them, and the old ones wait.
-  WriteFileBytes(SavedCookiesPath(Profile()), "older=1");
-  RecoverSavedCookies(Profile());
-  EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), "recovered=1");
-  EXPECT_EQ(ReadFileBytes(SavedCookiesPath(Profile())), "older=1");
+  // A folder that has a store again keeps it in use; each older file is
+  // kept beside it under a name of its own, and the log says where.
+  for (const char* older : {"older=1", "older=2"}) {
+    SCOPED_TRACE(older);
+    WriteFileBytes(SavedCookiesPath(Profile()), older);
+    RecoverSavedCookies(Profile());
+    EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), "recovered=1");
+    EXPECT_FALSE(fs::exists(SavedCookiesPath(Profile())));
+    fs::path kept = SavedCookiesPath(Profile());
+    kept += std::string(".") + older[6];
+    EXPECT_EQ(ReadFileBytes(kept), older);
+    ExpectErrorLog(kept);
+  }
 }
 
 TEST_F(PostShutdownTest, ActionsFollowTheFlags) {
@@ -235,6 +283,7 @@ TEST_F(PostShutdownTest, FailedDeletionIsLoggedAndLeavesTheVersionAlone) {
   EXPECT_EQ(exit_code, 0);
   EXPECT_EQ(Notices(), std::vector<Notice>{Notice::kUpdateError});
   EXPECT_EQ(ReadFileBytes("version.ini"), "76");
+  EXPECT_FALSE(fs::exists(kPreparedWebVersionFile));
   ExpectErrorLog(profile);
   ReleaseUndeletableFolder();
 }

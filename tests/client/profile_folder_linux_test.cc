@@ -29,3 +29,36 @@ TEST(ProfileFolderTest, FollowsTheXdgDataDirectory) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ProfileFolderTest, PathsTheEngineCannotUseAreNamed) {
+  const std::string long_name(256, 'n');
+  struct Case {
+    const char* label;
+    std::string folder;
+    std::string problem;
+  } const cases[] = {
+      {"plain", "/h/.local/share/ZTV", ""},
+      {"UTF-8 of every length", "/d/\xC3\xA9\xE2\x9C\x93\xF0\x9F\x8E\xB2/ZTV",
+       ""},
+      {"a byte that is no UTF-8", "/d/\xFF/ZTV", "its path is not UTF-8"},
+      {"a lone continuation byte", "/d/\x80/ZTV", "its path is not UTF-8"},
+      {"cut short", "/d/\xE2\x9C", "its path is not UTF-8"},
+      {"overlong slash", "/d/\xC0\xAF/ZTV", "its path is not UTF-8"},
+      {"overlong three bytes", "/d/\xE0\x80\xAF", "its path is not UTF-8"},
+      {"a surrogate", "/d/\xED\xA0\x80/ZTV", "its path is not UTF-8"},
+      {"beyond U+10FFFF", "/d/\xF4\x90\x80\x80", "its path is not UTF-8"},
+      {"a name too long", "/d/" + long_name + "/ZTV",
+       "a name in its path is too long"},
+      {"the longest name", "/d/" + long_name.substr(1) + "/ZTV", ""},
+      {"a path too long", "/d" + std::string(4030, '/') + "ZTV",
+       "its path is too long"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    EXPECT_EQ(ProfileFolderProblem(c.folder), c.problem);
+  }
+}
+
+}  // namespace

@@ -79,26 +79,36 @@ TEST_F(VersionGateTest, ComparesBytesExactly) {
   }
 }
 
-TEST_F(VersionGateTest, WriteWebVersionWritesExactlyTheBytes) {
+TEST_F(VersionGateTest, NewVersionReplacesTheFileOnlyWhenCommitted) {
   for (const std::string& version :
-       {std::string("77"), std::string("1.2.3-beta"), std::string(""),
+       {std::string("77"), std::string("1.2.3-beta"),
         std::string("v\xC3\xA9")}) {
-    WriteFileBytes("version.ini", "older and much longer content\n");
-    WriteWebVersion(version);
+    SCOPED_TRACE(version);
+    WriteFileBytes(kWebVersionFile, "older and much longer content\n");
+    web_version = "76";
+    ASSERT_EQ(PrepareWebVersion(version), 0);
+    EXPECT_EQ(ReadFileBytes(kWebVersionFile),
+              "older and much longer content\n");
+    EXPECT_EQ(web_version, "76");
+    ASSERT_EQ(CommitWebVersion(version), 0);
+    EXPECT_EQ(ReadFileBytes(kWebVersionFile), version);
     EXPECT_EQ(web_version, version);
-    EXPECT_EQ(ReadFileBytes("version.ini"), version);
+    EXPECT_FALSE(std::filesystem::exists(kPreparedWebVersionFile));
   }
-  // Its own current value is stored as it is.
-  web_version = "78";
-  WriteWebVersion(web_version);
-  EXPECT_EQ(ReadFileBytes("version.ini"), "78");
+  // A prepared version that is not wanted leaves the file as it was.
+  ASSERT_EQ(PrepareWebVersion("99"), 0);
+  DiscardWebVersion();
+  EXPECT_FALSE(std::filesystem::exists(kPreparedWebVersionFile));
+  EXPECT_NE(CommitWebVersion("99"), 0);
+  EXPECT_EQ(ReadFileBytes(kWebVersionFile), "v\xC3\xA9");
+  EXPECT_EQ(web_version, "v\xC3\xA9");
 }
 
-TEST_F(VersionGateTest, WriteWebVersionToAnUnwritablePlaceChangesMemoryOnly) {
-  std::filesystem::create_directory("version.ini");
-  WriteWebVersion("80");
-  EXPECT_EQ(web_version, "80");
-  EXPECT_TRUE(std::filesystem::is_directory("version.ini"));
+TEST_F(VersionGateTest, AVersionThatCannotBePreparedIsReported) {
+  WriteFileBytes(kWebVersionFile, "76");
+  std::filesystem::create_directory(kPreparedWebVersionFile);
+  EXPECT_NE(PrepareWebVersion("80"), 0);
+  EXPECT_EQ(ReadFileBytes(kWebVersionFile), "76");
 }
 
 class ConsoleMessageTest : public ClientTest {
@@ -136,8 +146,17 @@ TEST_F(ConsoleMessageTest, Announcements) {
       {"other client", "ZTV-Client-Version: 1.4.1", true, false, "", 1},
       {"current web", "ZTV-Version: 76", false, false, "", 0},
       {"newer web", "ZTV-Version: 77", false, true, "77", 1},
-      {"trailing space", "ZTV-Version: 76 ", false, true, "76 ", 1},
-      {"empty announcement", "ZTV-Version: ", false, true, "", 1},
+      // The version is the first word, as the file would give it back, so
+      // no announcement can ask for a reset at every start.
+      {"trailing space", "ZTV-Version: 76 ", false, false, "", 0},
+      {"line end", "ZTV-Version: 76\r\n", false, false, "", 0},
+      {"newer with more words", "ZTV-Version: \t77 rest", false, true, "77", 1},
+      {"client with trailing space", "ZTV-Client-Version: 1.4.2 ", false, false,
+       "", 0},
+      {"empty announcement", "ZTV-Version: ", false, false, "", 0},
+      {"blank announcement", "ZTV-Version:  \t\r\n", false, false, "", 0},
+      {"empty client announcement", "ZTV-Client-Version: ", false, false, "",
+       0},
       {"no marker", "Welcome to Zentrova", false, false, "", 0},
       {"marker in other case", "ztv-version: 77", false, false, "", 0},
       {"marker without its space", "ZTV-Version:77", false, false, "", 0},

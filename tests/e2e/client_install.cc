@@ -14,7 +14,10 @@ int NextDebuggingPort() {
 
 }  // namespace
 
-ClientInstall::ClientInstall() : debugging_port_(NextDebuggingPort()) {
+ClientInstall::ClientInstall()
+    : debugging_port_(NextDebuggingPort()),
+      environment_{{"XDG_DATA_HOME", data().string()},
+                   {"HOME", root().string()}} {
   fs::create_directories(bin());
   fs::create_directories(data());
   fs::copy_file(ZTV_LAUNCHER_PATH, root() / "ZTV");
@@ -31,13 +34,17 @@ void ClientInstall::SetVersions(const std::string& web,
   WriteFileBytes(bin() / "client_version.ini", client + "\n");
 }
 
+void ClientInstall::SetEnvironment(const std::string& name,
+                                   std::optional<std::string> value) {
+  environment_[name] = std::move(value);
+}
+
 ChildProcess::Options ClientInstall::Options(const fs::path& program,
                                              const fs::path& working_dir) {
   ChildProcess::Options options;
   options.program = program;
   options.working_dir = working_dir;
-  options.environment["XDG_DATA_HOME"] = data().string();
-  options.environment["HOME"] = root().string();
+  options.environment = environment_;
   options.stderr_file = root() / "client.log";
   return options;
 }

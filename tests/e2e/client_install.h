@@ -2,7 +2,9 @@
 #define TESTS_E2E_CLIENT_INSTALL_H_
 
 #include <filesystem>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,10 @@ class ClientInstall {
   // Writes the one-word files of bin/.
   void SetLandingPage(const std::string& url);
   void SetVersions(const std::string& web, const std::string& client);
+  // Changes the environment the programs start with; no value removes the
+  // variable. By default XDG_DATA_HOME is data() and HOME is root().
+  void SetEnvironment(const std::string& name,
+                      std::optional<std::string> value);
 
   // The client started directly from bin/, as ZTV starts it, with Chromium's
   // remote debugging on a port of its own so that tests can read the page.
@@ -40,6 +46,7 @@ class ClientInstall {
 
   TempDir dir_;
   int debugging_port_;
+  std::map<std::string, std::optional<std::string>> environment_;
 };
 
 // Whether a process of the installed client is still running.

@@ -36,6 +36,28 @@ class E2ETest : public testing::Test {
     return exit_code;
   }
 
+  // Waits for the client's exit, pressing OK on each notice it shows on the
+  // way, whose titles go to |notices|. Returns the exit code; -1 on time-out.
+  int FinishWithNotices(ChildProcess* client,
+                        std::vector<std::string>* notices) {
+    const auto deadline = std::chrono::steady_clock::now() + kTimeout;
+    int exit_code = -1;
+    while (std::chrono::steady_clock::now() < deadline) {
+      for (const char* title :
+           {"ZTV - Client Update", "ZTV - Error", "ZTV - Client Outdated"}) {
+        DialogInfo box;
+        if (TopLevelWindowExists(title) &&
+            ReadAndDismissDialog(title, std::chrono::seconds(5), &box)) {
+          notices->push_back(title);
+        }
+      }
+      if (client->Wait(std::chrono::milliseconds(200), &exit_code))
+        return exit_code;
+    }
+    ADD_FAILURE() << "the client did not end\n" << install_.ClientLog();
+    return -1;
+  }
+
   // The page the client shows whose title starts with |title|, once it is
   // there.
   DevTools::Page WaitForPage(const std::string& title) {

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
+#include <memory>
 
 #include "tests/support/child_process.h"
 #include "tests/support/dialog.h"
@@ -18,7 +20,9 @@ using std::chrono::seconds;
 
 class ScriptedClientTest : public testing::Test {
  protected:
-  void SetUp() override {
+  void SetUp() override { MakeInstall(); }
+
+  void MakeInstall() {
     // A per-user folder whose name is not ASCII: the cache path, the cookie
     // file and the folder the reset deletes must all be this one.
     appdata_ = dir_.path() / fs::u8path("Roaming Z\xC3\xA9ntrova \xE2\x9C\x93");
@@ -109,29 +113,113 @@ TEST_F(ScriptedClientTest, ClosingTheWindowEndsWithZeroAndNoBox) {
   }
 }
 
-TEST_F(ScriptedClientTest, FailedDeletionIsLoggedAndReported) {
-  // A file of the profile held open without delete sharing.
-  const HANDLE held = CreateFileW(
-      (Profile() / "Cache" / "data_1").c_str(), GENERIC_READ, FILE_SHARE_READ,
-      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  auto client = Start("console ZTV-Version: 77\n");
-  DialogInfo box;
-  const bool shown = ReadAndDismissDialog("ZTV - Error", seconds(60), &box);
-  CloseHandle(held);
-  ASSERT_TRUE(shown);
-  EXPECT_EQ(box.text,
-            "An error occured during the update, please restart the "
-            "application.");
-  EXPECT_EQ(box.icon, "warning");
-  EXPECT_EQ(Finish(client.get()), 0);
+// Holds |path| open without any sharing, so that nothing can move or delete
+// it, until the object goes.
+class HeldOpen {
+ public:
+  explicit HeldOpen(const fs::path& path)
+      : file_(CreateFileW(path.c_str(),
+                          GENERIC_READ,
+                          0,
+                          nullptr,
+                          OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL,
+                          nullptr)) {}
+  ~HeldOpen() {
+    if (file_ != INVALID_HANDLE_VALUE)
+      CloseHandle(file_);
+  }
+  bool held() const { return file_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE file_;
+};
+
+TEST_F(ScriptedClientTest, UpdatesThatCannotCompleteAreReportedAndLoseNothing) {
+  const fs::path prepared = Bin() / "version.ini.new";
+  struct Case {
+    const char* label;
+    // Puts the obstacle in place; the returned object removes it.
+    std::function<std::shared_ptr<void>()> block;
+    fs::path logged;
+    int code;  // 0: any error
+    bool profile_reset;
+  } const cases[] = {
+      {"a file of the profile held open",
+       [this] {
+         return std::make_shared<HeldOpen>(Profile() / "Cache" / "data_1");
+       },
+       Profile(), 0, false},
+      {"the cookie file held open",
+       [this] { return std::make_shared<HeldOpen>(Profile() / "Cookies"); },
+       Profile(), ERROR_SHARING_VIOLATION, false},
+      {"a folder where the new version is prepared",
+       [&] {
+         fs::create_directories(prepared / "x");
+         return std::shared_ptr<void>();
+       },
+       "version.ini.new", ERROR_ACCESS_DENIED, false},
+      {"the version file held open",
+       [this] { return std::make_shared<HeldOpen>(Bin() / "version.ini"); },
+       "version.ini", ERROR_ACCESS_DENIED, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    std::shared_ptr<void> obstacle = c.block();
+    auto client = Start("console ZTV-Version: 77\n");
+    DialogInfo box;
+    const bool shown = ReadAndDismissDialog("ZTV - Error", seconds(60), &box);
+    obstacle.reset();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(box.text,
+              "An error occured during the update, please restart the "
+              "application.");
+    EXPECT_EQ(box.icon, "warning");
+    EXPECT_EQ(Finish(client.get()), 0);
+    EXPECT_EQ(ReadFileBytes(Bin() / "version.ini"), "76");
+    EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), cookies_);
+    EXPECT_EQ(ProfileEntries().size(), c.profile_reset ? 1u : 2u);
+    const std::string log = ReadFileBytes(Bin() / "update_error.log");
+    const size_t line_end = log.find("\r\n");
+    ASSERT_NE(line_end, std::string::npos) << log;
+    const int code = std::stoi(log.substr(0, line_end));
+    EXPECT_EQ(code, c.code ? c.code : code);
+    EXPECT_NE(code, 0);
+    EXPECT_EQ(log.substr(line_end + 2), c.logged.u8string());
+
+    fs::remove_all(prepared);
+    fs::remove(Bin() / "update_error.log");
+    MakeInstall();
+  }
+}
+
+TEST_F(ScriptedClientTest, SecondStartShowsTheRunningClientAndTouchesNothing) {
+  const fs::path release = dir_.path() / "release";
+  auto first =
+      Start("title Zentrova - Realm\nwait " + release.u8string() + "\n");
+  ASSERT_TRUE(WaitUntil(
+      [] { return FindWindowW(nullptr, L"Zentrova - Realm") != nullptr; },
+      seconds(60)));
+  const HWND window = FindWindowW(nullptr, L"Zentrova - Realm");
+  // Something else has the player's attention.
+  const HWND other = CreateWindowExW(
+      0, L"STATIC", L"Something else", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+      300, 200, nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  ASSERT_EQ(GetForegroundWindow(), other);
+
+  auto second = Start("console ZTV-Version: 77\n");
+  EXPECT_EQ(Finish(second.get()), 0);
+  // The running client activates its window as it handles the request.
+  EXPECT_TRUE(
+      WaitUntil([&] { return GetForegroundWindow() == window; }, seconds(10)));
   EXPECT_EQ(ReadFileBytes(Bin() / "version.ini"), "76");
-  EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), cookies_);
-  const std::string log = ReadFileBytes(Bin() / "update_error.log");
-  const size_t line_end = log.find("\r\n");
-  ASSERT_NE(line_end, std::string::npos) << log;
-  EXPECT_NE(std::stoi(log.substr(0, line_end)), 0);
-  EXPECT_EQ(log.substr(line_end + 2), Profile().u8string());
+  EXPECT_EQ(ProfileEntries().size(), 2u);
+  EXPECT_FALSE(fs::exists(Bin() / "update_error.log"));
+
+  WriteFileBytes(release, "");
+  EXPECT_EQ(Finish(first.get()), 0);
+  DestroyWindow(other);
 }
 
 TEST_F(ScriptedClientTest, SubProcessEndsAtOnceWritingNothing) {

@@ -7,6 +7,7 @@
 //   record <file>       writes the window's title, rectangle, style and icon
 //                       sizes to <file>
 //   close               the player closes the window
+//   wait <file>         the page stays until <file> exists (at most a minute)
 // A process whose command line carries --type= is a CEF sub-process and
 // ends at once with 0.
 #include <windows.h>
@@ -63,6 +64,21 @@ void RecordWindow(const std::string& file) {
       << "big_icon=" << IconWidth(ICON_BIG) << "\n";
 }
 
+// Keeps the window answering while it waits, as a page that stays would.
+void WaitForFile(const std::string& file) {
+  const std::wstring path = CefString(file).ToWString();
+  for (int tick = 0; tick < 600 && GetFileAttributesW(path.c_str()) ==
+                                       INVALID_FILE_ATTRIBUTES;
+       ++tick) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    Sleep(100);
+  }
+}
+
 void OpenNativeWindow() {
   const test_engine::CreatedBrowser& created = engine().created_browsers[0];
   const CefWindowInfo& info = created.window_info;
@@ -104,6 +120,8 @@ void ReplayScript() {
       RecordWindow(rest);
     } else if (verb == "close") {
       CloseBrowser(g_browser.get());
+    } else if (verb == "wait") {
+      WaitForFile(rest);
     }
   }
   if (!engine().quit_requested && g_window)

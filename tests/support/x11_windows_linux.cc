@@ -195,6 +195,19 @@ int X11Windows::OverrideRedirectCount() {
   return count;
 }
 
+unsigned long X11Windows::OpenWindow(const std::string& title) {
+  const Window window = XCreateSimpleWindow(
+      display_, DefaultRootWindow(display_), 0, 0, 400, 300, 0, 0, 0);
+  XChangeProperty(
+      display_, window, XInternAtom(display_, "_NET_WM_NAME", False),
+      XInternAtom(display_, "UTF8_STRING", False), 8, PropModeReplace,
+      reinterpret_cast<const unsigned char*>(title.data()),
+      static_cast<int>(title.size()));
+  XMapRaised(display_, window);
+  XSync(display_, False);
+  return window;
+}
+
 void X11Windows::Close(unsigned long window) {
   XEvent event;
   std::memset(&event, 0, sizeof(event));

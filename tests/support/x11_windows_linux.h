@@ -40,6 +40,10 @@ class X11Windows {
   // tooltips).
   int OverrideRedirectCount();
 
+  // Opens a plain top-level window of the test's own, titled |title|, above
+  // every other; it lasts as long as this object.
+  unsigned long OpenWindow(const std::string& title);
+
   // What a window manager's close button does.
   void Close(unsigned long window);
   // A real right click in the middle of the window.

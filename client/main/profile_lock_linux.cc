@@ -1,0 +1,61 @@
+#include "client/main/profile_lock.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+#include <system_error>
+
+#include "client/app/x11_window_linux.h"
+
+namespace {
+
+unsigned long ReadHolder(int fd) {
+  char text[24] = {};
+  if (pread(fd, text, sizeof(text) - 1, 0) <= 0)
+    return 0;
+  return std::strtoul(text, nullptr, 10);
+}
+
+}  // namespace
+
+ProfileLock::~ProfileLock() {
+  if (file_ >= 0)
+    close(static_cast<int>(file_));
+}
+
+ProfileLock::Result ProfileLock::Acquire(
+    const std::filesystem::path& profile_folder) {
+  const std::filesystem::path path = PathFor(profile_folder);
+  // The engine would create the parent for the folder anyway.
+  std::error_code ignored;
+  std::filesystem::create_directories(path.parent_path(), ignored);
+  // Close-on-exec: the engine's helper processes must not hold it on.
+  const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  if (fd < 0) {
+    error_ = errno;
+    return Result::kFailed;
+  }
+  if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    error_ = errno;
+    if (error_ == EWOULDBLOCK)
+      holder_ = ReadHolder(fd);
+    close(fd);
+    return error_ == EWOULDBLOCK ? Result::kHeldElsewhere : Result::kFailed;
+  }
+  file_ = fd;
+  // The process ID only helps a second start find the window, so a failed
+  // write costs nothing else.
+  const std::string pid = std::to_string(getpid());
+  if (ftruncate(fd, 0) == 0 && pwrite(fd, pid.data(), pid.size(), 0) < 0)
+    error_ = errno;
+  return Result::kAcquired;
+}
+
+void ProfileLock::ShowHolder() const {
+  if (holder_ != 0)
+    RaiseX11WindowsOfProcess(holder_);
+}
