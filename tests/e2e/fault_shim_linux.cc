@@ -258,14 +258,6 @@ int open(const char* path, int flags, ...) {
   return OpenAtGuarded("open", AT_FDCWD, path, flags, mode);
 }
 
-int open64(const char* path, int flags, ...) {
-  va_list args;
-  va_start(args, flags);
-  const mode_t mode = ModeArgument(flags, args);
-  va_end(args);
-  return OpenAtGuarded("open", AT_FDCWD, path, flags, mode);
-}
-
 int openat(int dirfd, const char* path, int flags, ...) {
   va_list args;
   va_start(args, flags);
@@ -274,13 +266,10 @@ int openat(int dirfd, const char* path, int flags, ...) {
   return OpenAtGuarded("openat", dirfd, path, flags, mode);
 }
 
-int openat64(int dirfd, const char* path, int flags, ...) {
-  va_list args;
-  va_start(args, flags);
-  const mode_t mode = ModeArgument(flags, args);
-  va_end(args);
-  return OpenAtGuarded("openat", dirfd, path, flags, mode);
-}
+// The 64-bit names are the same calls here.
+int open64(const char* path, int flags, ...) __attribute__((alias("open")));
+int openat64(int dirfd, const char* path, int flags, ...)
+    __attribute__((alias("openat")));
 
 int lstat(const char* path, struct stat* info) {
   using F = int (*)(const char*, struct stat*);
@@ -311,23 +300,11 @@ int renameat2(int from_dir,
   });
 }
 
-int unlink(const char* path) {
-  using F = int (*)(const char*);
-  return Guard(Shim::Get().Enter("unlink", AT_FDCWD, path),
-               [&] { return Next<F>("unlink")(path); });
-}
-
 int unlinkat(int dirfd, const char* path, int flags) {
   using F = int (*)(int, const char*, int);
   const char* name = (flags & AT_REMOVEDIR) ? "rmdirat" : "unlinkat";
   return Guard(Shim::Get().Enter(name, dirfd, path),
                [&] { return Next<F>("unlinkat")(dirfd, path, flags); });
-}
-
-int rmdir(const char* path) {
-  using F = int (*)(const char*);
-  return Guard(Shim::Get().Enter("rmdir", AT_FDCWD, path),
-               [&] { return Next<F>("rmdir")(path); });
 }
 
 int remove(const char* path) {
