@@ -1,8 +1,19 @@
 #include "launcher/client_file.h"
 
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 bool ReadConfig(const char* path, ClientFile* file) {
+  // Something that is there but is no file (a folder, say) cannot be read
+  // as one, whether or not the system lets it be opened.
+  std::error_code error;
+  const std::filesystem::file_status status =
+      std::filesystem::status(path, error);
+  if (std::filesystem::exists(status) &&
+      !std::filesystem::is_regular_file(status)) {
+    return false;
+  }
   std::ifstream config(path);
   if (!config.is_open())
     return false;

@@ -10,8 +10,9 @@ struct ClientFile {
 };
 
 // Reads the first two words of the configuration file at |path| into |file|.
-// A file that does not open leaves |file| untouched and returns false; a file
-// that opens replaces both, a missing word by the empty string.
+// A file that does not open, or something there that is not a file, leaves
+// |file| untouched and returns false; a file that opens replaces both, a
+// missing word by the empty string.
 bool ReadConfig(const char* path, ClientFile* file);
 
 #endif  // LAUNCHER_CLIENT_FILE_H_

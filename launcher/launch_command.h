@@ -21,7 +21,8 @@ struct LaunchCommand {
 };
 
 // Fills |command| for |file|. Returns false, leaving the command line empty,
-// when it would not fit the buffer with its terminating NUL.
+// when it would not fit the buffer with its terminating NUL, or when the name
+// or extension holds a NUL.
 bool ComposeLaunchCommand(const ClientFile& file, LaunchCommand* command);
 
 #endif  // LAUNCHER_LAUNCH_COMMAND_H_

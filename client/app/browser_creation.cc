@@ -8,11 +8,27 @@
 #include "include/cef_browser.h"
 #include "include/cef_cookie.h"
 #include "include/cef_request_context.h"
+#include "include/cef_task.h"
 #include "include/cef_values.h"
 #include "include/views/cef_browser_view.h"
 #include "include/views/cef_window.h"
 
 namespace {
+
+class QuitMessageLoopTask : public CefTask {
+ public:
+  void Execute() override { CefQuitMessageLoop(); }
+
+ private:
+  IMPLEMENT_REFCOUNTING(QuitMessageLoopTask);
+};
+
+// Without a browser nothing would ever end the message loop. CEF creates the
+// browser from OnContextInitialized, before CefRunMessageLoop has started,
+// when there is no loop to quit yet: the quit goes to the loop as a task.
+void EndMessageLoop() {
+  CefPostTask(TID_UI, new QuitMessageLoopTask());
+}
 
 // Lets plug-ins, the system's Flash among them, run in the game's pages.
 void SetPluginPreferences(CefRefPtr<CefRequestContext> context) {
@@ -63,10 +79,9 @@ void ClientApp::CreateNativeBrowser(CefRefPtr<ClientHandler> handler,
   CefRefPtr<CefRequestContext> context = handler->GetRequestContext();
   if (context)
     SetPluginPreferences(context);
-  // Without a browser nothing would ever end the message loop.
   if (!CefBrowserHost::CreateBrowser(window_info, handler, url, settings,
                                      context)) {
-    CefQuitMessageLoop();
+    EndMessageLoop();
   }
 }
 
@@ -76,7 +91,7 @@ void ClientApp::CreateViewsBrowser(CefRefPtr<ClientHandler> handler,
   CefRefPtr<CefBrowserView> view = CefBrowserView::CreateBrowserView(
       handler, url, settings, nullptr, nullptr);
   if (!view) {
-    CefQuitMessageLoop();
+    EndMessageLoop();
     return;
   }
   CefWindow::CreateTopLevelWindow(new ClientWindowDelegate(view));

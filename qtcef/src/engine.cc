@@ -4,12 +4,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLoggingCategory>
 #include <QWebEngineProfile>
 
 #include "qtcef/src/browser_host_impl.h"
 #include "qtcef/src/chromium_flags.h"
 #include "qtcef/src/command_line_impl.h"
-#include "qtcef/src/post_task.h"
 #include "qtcef/src/profile.h"
 #include "qtcef/src/request_context_impl.h"
 #include "qtcef/src/string_util.h"
@@ -72,13 +72,13 @@ bool Engine::Initialize(const CefMainArgs& args,
     profile->qt_profile()->setHttpAcceptLanguage(languages);
   instance_->global_context_ = new RequestContextImpl(profile, nullptr, true);
 
-  PostTask([app] {
-    if (!app || !instance_)
-      return;
+  // As CEF does with a message loop of the caller's, the context is ready
+  // before CefInitialize returns, outside any running loop.
+  if (app) {
     if (CefRefPtr<CefBrowserProcessHandler> handler =
             app->GetBrowserProcessHandler())
       handler->OnContextInitialized();
-  });
+  }
   return true;
 }
 
@@ -113,6 +113,10 @@ Engine::Engine(CefRefPtr<CefApp> app)
   if (!getenv("QT_QPA_PLATFORM"))
     setenv("QT_QPA_PLATFORM", "xcb", 1);
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  // Qt WebEngine's start-up dump and its other notes at info level are off
+  // unless QT_LOGGING_RULES, which takes precedence, turns them back on.
+  QLoggingCategory::setFilterRules(
+      "default.info=false\nqt.webenginecontext.info=false");
   // Qt sees only the program's name: the switches belong to CEF and
   // Chromium.
   qt_argv_ = {program_.data(), nullptr};

@@ -2,18 +2,13 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QTimer>
 
 namespace qtcef {
 
-MessageLoop::MessageLoop() : loop_(nullptr), quit_pending_(false) {}
+MessageLoop::MessageLoop() : loop_(nullptr) {}
 
 void MessageLoop::Run() {
   QEventLoop loop;
-  if (quit_pending_) {
-    quit_pending_ = false;
-    QTimer::singleShot(0, &loop, &QEventLoop::quit);
-  }
   QEventLoop* outer = loop_;
   loop_ = &loop;
   loop.exec();
@@ -23,8 +18,6 @@ void MessageLoop::Run() {
 void MessageLoop::Quit() {
   if (loop_)
     loop_->quit();
-  else
-    quit_pending_ = true;
 }
 
 void MessageLoop::DoWork() {

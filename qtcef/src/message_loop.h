@@ -11,16 +11,16 @@ class MessageLoop {
  public:
   MessageLoop();
 
-  // Runs until Quit(). A Quit() that came before still ends the run, once
-  // the events already queued have been handled.
+  // Runs until Quit().
   void Run();
+  // Ends the innermost Run(). As in CEF, it does nothing while no loop runs:
+  // a quit wanted before the loop starts must be posted to it.
   void Quit();
   // Handles the events that are pending, without waiting.
   void DoWork();
 
  private:
   QEventLoop* loop_;
-  bool quit_pending_;
 };
 
 }  // namespace qtcef

@@ -26,4 +26,21 @@ void SetCefString(const QString& str, cef_string_t* out) {
                        static_cast<size_t>(str.size()), out, 1);
 }
 
+QString EscapeControls(const QString& text) {
+  QString escaped;
+  escaped.reserve(text.size());
+  for (const QChar c : text) {
+    const char16_t unit = c.unicode();
+    if (unit == u'\\')
+      escaped += QStringLiteral("\\\\");
+    else if (unit < 0x20 || unit == 0x7F)
+      escaped += QStringLiteral("\\x%1").arg(uint(unit), 2, 16, QChar(u'0'));
+    else if (unit >= 0x80 && unit <= 0x9F)
+      escaped += QStringLiteral("\\u%1").arg(uint(unit), 4, 16, QChar(u'0'));
+    else
+      escaped += c;
+  }
+  return escaped;
+}
+
 }  // namespace qtcef

@@ -16,6 +16,11 @@ CefString ToCefString(const QString& str);
 CefString ToCefString(const QUrl& url);
 // Replaces the contents of |out| with a copy of |str|.
 void SetCefString(const QString& str, cef_string_t* out);
+// |text| from a web page, made safe for a terminal or a log: every C0 and C1
+// control character, DEL and the backslash itself become "\xNN" or
+// "\uNNNN" escapes, so nothing a page writes can move the cursor, clear
+// the screen or forge a log line.
+QString EscapeControls(const QString& text);
 
 }  // namespace qtcef
 

@@ -1,5 +1,6 @@
 #include "qtcef/src/web_page.h"
 
+#include <QLoggingCategory>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineNewWindowRequest>
@@ -12,6 +13,10 @@
 namespace qtcef {
 
 namespace {
+
+// Page console messages that the client lets through: errors only, unless
+// QT_LOGGING_RULES asks for more (for example "js.info=true").
+Q_LOGGING_CATEGORY(ConsoleLog, "js", QtCriticalMsg)
 
 CefRequest::TransitionType ToTransition(QWebEnginePage::NavigationType type) {
   switch (type) {
@@ -96,8 +101,21 @@ void WebPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
                                            ToCefString(message),
                                            ToCefString(source_id), line_number))
     return;
-  QWebEnginePage::javaScriptConsoleMessage(level, message, line_number,
-                                           source_id);
+  // Logged in Qt WebEngine's "js" category, but escaped: the text is the
+  // page's to choose.
+  const QString text = EscapeControls(message) + " (" +
+                       EscapeControls(source_id) + ":" +
+                       QString::number(line_number) + ")";
+  switch (level) {
+    case ErrorMessageLevel:
+      qCCritical(ConsoleLog).noquote() << text;
+      break;
+    case WarningMessageLevel:
+      qCWarning(ConsoleLog).noquote() << text;
+      break;
+    default:
+      qCInfo(ConsoleLog).noquote() << text;
+  }
 }
 
 void WebPage::OnLoadingChanged(const QWebEngineLoadingInfo& info) {

@@ -49,6 +49,7 @@
 #include "include/cef_resource_handler.h"
 #include "include/cef_response.h"
 #include "include/cef_response_filter.h"
+#include "include/cef_task.h"
 #include "include/cef_values.h"
 #include "include/cef_version.h"
 #include "include/cef_web_plugin.h"
@@ -390,6 +391,10 @@ static_assert(PLUGIN_POLICY_ALLOW == 0 && PLUGIN_POLICY_DETECT_IMPORTANT == 1 &&
 static_assert(WOD_UNKNOWN == 0 && WOD_IGNORE_ACTION == 9,
               "cef_window_open_disposition_t");
 static_assert(PID_BROWSER == 0 && PID_RENDERER == 1, "cef_process_id_t");
+static_assert(TID_UI == 0 && TID_FILE == TID_FILE_BACKGROUND &&
+                  TID_FILE_USER_BLOCKING == 3 && TID_IO == 5 &&
+                  TID_RENDERER == 6,
+              "cef_thread_id_t");
 static_assert(CM_TYPEFLAG_EDITABLE == 32, "cef_context_menu_type_flags_t");
 static_assert(
     std::is_same<CefProcessId, cef_process_id_t>::value &&

@@ -139,10 +139,26 @@ TEST_F(BrowserCreationTest, MissingEngineObjectsStillCreateTheBrowser) {
   }
 }
 
-TEST_F(BrowserCreationTest, FailedCreationEndsTheMessageLoop) {
-  engine().create_browser_result = false;
-  app_->CreateBrowserWindow(false);
-  EXPECT_EQ(CallsStartingWith("CefQuitMessageLoop").size(), 1u);
+// A failed browser or browser view ends the client instead of leaving it
+// running without a window.
+TEST_F(BrowserCreationTest, FailedCreationEndsTheMessageLoopOnceItRuns) {
+  for (bool use_views : {false, true}) {
+    SCOPED_TRACE(use_views);
+    test_engine::Reset();
+    engine().create_browser_result = false;
+    engine().no_browser_view = true;
+    // As in CEF, the browser is created before the loop runs.
+    app_->CreateBrowserWindow(use_views);
+    EXPECT_EQ(CallsStartingWith("CefPostTask"),
+              std::vector<std::string>{"CefPostTask 0"});
+    EXPECT_TRUE(engine().windows.empty());
+    bool loop_body_ran = false;
+    engine().message_loop = [&] { loop_body_ran = true; };
+    CefRunMessageLoop();
+    EXPECT_EQ(CallsStartingWith("CefQuitMessageLoop").size(), 1u);
+    EXPECT_TRUE(engine().quit_requested);
+    EXPECT_FALSE(loop_body_ran);
+  }
 }
 
 TEST_F(BrowserCreationTest, KeepsNoReferenceOfItsOwn) {
@@ -210,13 +226,6 @@ TEST_F(BrowserCreationTest, ViewsPathUsesTheGlobalContextAndNoPreferences) {
   EXPECT_EQ(engine().windows[0]->children.size(), 1u);
   EXPECT_EQ(engine().windows[0]->show_calls, 1);
   EXPECT_EQ(view->focus_requests, 1);
-}
-
-TEST_F(BrowserCreationTest, NoBrowserViewEndsTheClient) {
-  engine().no_browser_view = true;
-  app_->CreateBrowserWindow(true);
-  EXPECT_TRUE(engine().windows.empty());
-  EXPECT_EQ(CallsStartingWith("CefQuitMessageLoop").size(), 1u);
 }
 
 }  // namespace

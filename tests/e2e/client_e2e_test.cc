@@ -5,6 +5,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <optional>
+
 #include "tests/e2e/e2e_test_base.h"
 
 namespace {
@@ -122,6 +124,37 @@ TEST_F(ClientE2ETest, RightClickOpensNoMenu) {
                 std::chrono::seconds(3)));
   windows_.Close(window);
   EXPECT_EQ(Finish(client.get()), 0);
+}
+
+TEST_F(ClientE2ETest, PageTextIsLoggedEscapedAndEngineChatterIsOff) {
+  struct Case {
+    const char* label;
+    std::optional<std::string> logging_rules;
+    bool engine_dump;
+  } const cases[] = {
+      {"by default", std::nullopt, false},
+      {"asked for", "qt.webenginecontext.info=true", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    install_.SetEnvironment("QT_LOGGING_RULES", c.logging_rules);
+    auto client = install_.StartClient();
+    const DevTools::Page page = WaitForPage("Zentrova - Login");
+    devtools_.Evaluate(page, "console.error('ztv-page\\u001b[2J\\rtext')");
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+          return install_.ClientLog().find("ztv-page") != std::string::npos;
+        },
+        kTimeout));
+    windows_.Close(windows_.WaitFor("Zentrova - Login", kTimeout));
+    EXPECT_EQ(Finish(client.get()), 0);
+    const std::string log = install_.ClientLog();
+    EXPECT_NE(log.find("js: ztv-page\\x1b[2J\\x0dtext"), std::string::npos)
+        << log;
+    EXPECT_EQ(log.find_first_of("\x1b\r"), std::string::npos);
+    EXPECT_EQ(log.find("GL Type") != std::string::npos, c.engine_dump);
+    EXPECT_EQ(log.find("Sandboxing disabled"), std::string::npos);
+  }
 }
 
 TEST_F(ClientE2ETest, SubProcessRoleEndsAtOnceWritingNothing) {

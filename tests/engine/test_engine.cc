@@ -383,13 +383,29 @@ bool CefInitialize(const CefMainArgs&,
 
 void CefRunMessageLoop() {
   Record("CefRunMessageLoop");
-  if (engine().message_loop)
+  engine().loop_running = true;
+  while (!engine().ui_tasks.empty() && !engine().quit_requested) {
+    CefRefPtr<CefTask> task = engine().ui_tasks.front();
+    engine().ui_tasks.erase(engine().ui_tasks.begin());
+    task->Execute();
+  }
+  if (engine().message_loop && !engine().quit_requested)
     engine().message_loop();
+  engine().loop_running = false;
 }
 
 void CefQuitMessageLoop() {
   Record("CefQuitMessageLoop");
-  engine().quit_requested = true;
+  if (engine().loop_running)
+    engine().quit_requested = true;
+}
+
+bool CefPostTask(CefThreadId threadId, CefRefPtr<CefTask> task) {
+  Record("CefPostTask " + std::to_string(threadId));
+  if (threadId != TID_UI)
+    return false;
+  engine().ui_tasks.push_back(task);
+  return true;
 }
 
 void CefShutdown() {

@@ -18,6 +18,7 @@
 #include "include/cef_menu_model.h"
 #include "include/cef_request.h"
 #include "include/cef_request_context.h"
+#include "include/cef_task.h"
 #include "include/cef_values.h"
 #include "include/views/cef_browser_view.h"
 #include "include/views/cef_window.h"
@@ -538,7 +539,13 @@ struct Engine {
 
   // What the client asked, in order.
   std::vector<std::string> calls;
+  // Tasks posted to the UI thread and not yet run; CefRunMessageLoop runs
+  // them first.
+  std::vector<CefRefPtr<CefTask>> ui_tasks;
+  // Set by CefQuitMessageLoop while CefRunMessageLoop runs; as in CEF, a
+  // quit with no loop running does nothing.
   bool quit_requested = false;
+  bool loop_running = false;
   InitializeSettings settings;
   CefRefPtr<CefApp> app;
   std::vector<CreatedBrowser> created_browsers;

@@ -40,12 +40,18 @@ TEST(ReadConfigTest, TakesTheFirstTwoWords) {
   }
 }
 
-TEST(ReadConfigTest, MissingFileKeepsTheDefaults) {
-  TempDir dir;
-  ClientFile file;
-  EXPECT_FALSE(ReadConfig((dir.path() / "config.ini").string().c_str(), &file));
-  EXPECT_EQ(file.name, "game");
-  EXPECT_EQ(file.extension, "ztv");
+TEST(ReadConfigTest, NoFileToReadKeepsTheDefaults) {
+  for (bool folder : {false, true}) {
+    SCOPED_TRACE(folder ? "a folder named config.ini" : "no config.ini");
+    TempDir dir;
+    const auto path = dir.path() / "config.ini";
+    if (folder)
+      std::filesystem::create_directories(path / "inside");
+    ClientFile file;
+    EXPECT_FALSE(ReadConfig(path.string().c_str(), &file));
+    EXPECT_EQ(file.name, "game");
+    EXPECT_EQ(file.extension, "ztv");
+  }
 }
 
 }  // namespace

@@ -31,6 +31,8 @@ TEST(LaunchCommandTest, ComposesWithinTheBuffer) {
       {"41 characters together", std::string(37, 'n'), "abcd", false},
       {"all in the extension", "", std::string(41, 'e'), false},
       {"far too long", std::string(500, 'x'), "ztv", false},
+      {"NUL in the name", std::string("game.ztv\0junk", 13), "x", false},
+      {"NUL in the extension", "game", std::string("z\0tv", 4), false},
   };
   for (const ComposeCase& c : cases) {
     SCOPED_TRACE(c.label);

@@ -23,6 +23,7 @@ struct LaunchCase {
   std::string installed_as;
   // The client file the launcher should start; empty when it must fail.
   std::string started;
+  bool config_is_a_folder = false;
 };
 
 void PrintTo(const LaunchCase& c, std::ostream* out) {
@@ -36,6 +37,8 @@ class LauncherTest : public testing::TestWithParam<LaunchCase> {
     const LaunchCase& c = GetParam();
     if (c.config)
       WriteFileBytes(dir_.path() / "bin" / "config.ini", *c.config);
+    if (c.config_is_a_folder)
+      fs::create_directories(dir_.path() / "bin" / "config.ini" / "inside");
     const fs::path installed = dir_.path() / "bin" / c.installed_as;
     fs::create_directories(installed.parent_path());
     fs::copy_file(BuildTreePath(ZTV_PROBE_PATH), installed);
@@ -85,9 +88,9 @@ TEST_P(LauncherTest, StartsTheConfiguredClientOrReportsTheFailure) {
   ASSERT_NE(line_end, std::string::npos);
   EXPECT_TRUE(fs::equivalent(text.substr(0, line_end), dir_.path() / "bin"))
       << text.substr(0, line_end);
-  EXPECT_EQ(text.substr(line_end + 1),
-            ExpectedCommandRecord(kClientFolderPrefix + c.started +
-                                  kClientSwitches));
+  EXPECT_EQ(
+      text.substr(line_end + 1),
+      ExpectedCommandRecord(kClientFolderPrefix + c.started + kClientSwitches));
 
   WriteFileBytes(dir_.path() / "release", "");
   EXPECT_TRUE(WaitUntil([&] { return fs::exists(record().string() + ".done"); },
@@ -103,8 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         LaunchCase{"NoConfig", std::nullopt, "game.ztv", "game.ztv"},
         LaunchCase{"OneLine", "client exe", "client.exe", "client.exe"},
-        LaunchCase{"TwoLines", "client\r\nexe\r\n", "client.exe",
-                   "client.exe"},
+        LaunchCase{"TwoLines", "client\r\nexe\r\n", "client.exe", "client.exe"},
         LaunchCase{"MoreWords", "client exe and more", "client.exe",
                    "client.exe"},
         LaunchCase{"Empty", "", "game.ztv", ""},
@@ -112,10 +114,15 @@ INSTANTIATE_TEST_SUITE_P(
         LaunchCase{"SingleWord", "solo", "solo.", "solo."},
         LaunchCase{"ByteOrderMark", "\xEF\xBB\xBFgame ztv", "game.ztv", ""},
         LaunchCase{"KeyValueLine", "client=game.ztv", "game.ztv", ""},
-        LaunchCase{"LongestThatFits",
-                   std::string(36, 'n') + " abcd", kLongest, kLongest},
+        LaunchCase{"LongestThatFits", std::string(36, 'n') + " abcd", kLongest,
+                   kLongest},
         LaunchCase{"TooLong", std::string(37, 'n') + " abcd", kTooLong, ""},
-        LaunchCase{"OnlyInsideBin", std::nullopt, "bin/game.ztv", ""}),
+        LaunchCase{"OnlyInsideBin", std::nullopt, "bin/game.ztv", ""},
+        // The composed command line would lose its switches at the NUL.
+        LaunchCase{"NulInTheName", std::string("game.ztv\0junk x", 15),
+                   "game.ztv", ""},
+        LaunchCase{"ConfigIsAFolder", std::nullopt, "game.ztv", "game.ztv",
+                   true}),
     [](const testing::TestParamInfo<LaunchCase>& info) {
       return std::string(info.param.label);
     });

@@ -8,6 +8,7 @@
 #include <QWebEngineView>
 #include <algorithm>
 
+#include "include/cef_task.h"
 #include "tests/qtcef/engine_test.h"
 #include "tests/qtcef/x11_window.h"
 
@@ -44,6 +45,36 @@ TEST_F(qtcef_Window, BrowserCreationFollowsCefsOrder) {
             expected);
   EXPECT_EQ(app_->context_initialized, 1);
   EXPECT_EQ(app_->handler_queries, 2);
+}
+
+class QuitTask : public CefTask {
+ public:
+  void Execute() override { CefQuitMessageLoop(); }
+  IMPLEMENT_REFCOUNTING(QuitTask);
+};
+
+TEST_F(qtcef_Window, OnlyAQuitPostedToTheLoopEndsItBeforeItRuns) {
+  Initialize({}, false);
+  // A quit while no loop runs does nothing, as in CEF...
+  CefQuitMessageLoop();
+  QTimer later;
+  later.setSingleShot(true);
+  bool ended_later = false;
+  QObject::connect(&later, &QTimer::timeout, [&] {
+    ended_later = true;
+    CefQuitMessageLoop();
+  });
+  later.start(200);
+  CefRunMessageLoop();
+  EXPECT_TRUE(ended_later);
+
+  // ...while one posted to the UI thread ends the loop as soon as it runs.
+  EXPECT_FALSE(CefPostTask(TID_IO, new QuitTask()));
+  EXPECT_TRUE(CefPostTask(TID_UI, new QuitTask()));
+  ended_later = false;
+  later.start(10000);
+  CefRunMessageLoop();
+  EXPECT_FALSE(ended_later);
 }
 
 TEST_F(qtcef_Window, WindowIsAViewableTopLevelX11WindowAtTheGivenBounds) {

@@ -39,6 +39,19 @@ typedef enum {
   LOGSEVERITY_DISABLE = 99
 } cef_log_severity_t;
 
+// The threads CEF runs in its processes. TID_UI is the browser process's
+// main thread when multi_threaded_message_loop is off.
+typedef enum {
+  TID_UI,
+  TID_FILE_BACKGROUND,
+  TID_FILE = TID_FILE_BACKGROUND,
+  TID_FILE_USER_VISIBLE,
+  TID_FILE_USER_BLOCKING,
+  TID_PROCESS_LAUNCHER,
+  TID_IO,
+  TID_RENDERER,
+} cef_thread_id_t;
+
 // A tri-state browser setting; STATE_DEFAULT keeps the command line's or
 // Chromium's own choice.
 typedef enum {
