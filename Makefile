@@ -1,7 +1,7 @@
-PRESETS := linux linux-asan windows
+PRESETS := linux linux-asan windows fuzz
 XVFB := xvfb-run -a -s "-screen 0 1920x1080x24"
 
-.PHONY: all setup build test dist dist-linux dist-windows run bench clean
+.PHONY: all setup build test dist dist-linux dist-windows run bench fuzz clean
 
 all: build
 
@@ -37,6 +37,14 @@ bench: setup
 	@cmake --build --preset linux
 	$(XVFB) build/linux/bench/ztv_startup_bench build/linux/client/game.ztv \
 	  build/linux/bench/ztv_bare_host build/linux/demo/ztv_demo_server $(RUNS)
+
+# Every fuzz target for FUZZ_SECONDS each, with its executions and findings
+# (not a test; make test runs each one briefly).
+FUZZ_SECONDS ?= 60
+fuzz: setup
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@scripts/run-fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build dist

@@ -23,9 +23,11 @@ const char kClientVersionMarker[] = "ZTV-Client-Version: ";
 const char kWebVersionMarker[] = "ZTV-Version: ";
 
 // Reads the file's first word into |version|; an empty or all-whitespace
-// file leaves it as it was. Returns whether the file opened.
+// file leaves it as it was. Returns whether the file opened. The bytes are
+// read as they are: in text mode Windows would end the file at a Ctrl-Z, and
+// a version recorded with one would never read back the same.
 bool ReadVersionFile(const char* name, std::string* version) {
-  std::ifstream file(name);
+  std::ifstream file(name, std::ios::binary);
   if (!file.is_open())
     return false;
   std::string word;

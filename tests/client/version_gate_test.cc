@@ -82,6 +82,8 @@ TEST_F(VersionGateTest, ComparesBytesExactly) {
 TEST_F(VersionGateTest, NewVersionReplacesTheFileOnlyWhenCommitted) {
   for (const std::string& version :
        {std::string("77"), std::string("1.2.3-beta"),
+        std::string("2\x1A"
+                    "3"),
         std::string("v\xC3\xA9")}) {
     SCOPED_TRACE(version);
     WriteFileBytes(kWebVersionFile, "older and much longer content\n");
@@ -92,6 +94,10 @@ TEST_F(VersionGateTest, NewVersionReplacesTheFileOnlyWhenCommitted) {
     EXPECT_EQ(web_version, "76");
     ASSERT_EQ(CommitWebVersion(version), 0);
     EXPECT_EQ(ReadFileBytes(kWebVersionFile), version);
+    EXPECT_EQ(web_version, version);
+    // The next start reads back exactly what was recorded.
+    web_version = "0.0.0.0";
+    ReadWebVersion();
     EXPECT_EQ(web_version, version);
     EXPECT_FALSE(std::filesystem::exists(kPreparedWebVersionFile));
   }
