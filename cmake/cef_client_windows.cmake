@@ -14,7 +14,8 @@ SET_CEF_TARGET_OUT_DIR()
 
 add_executable(ZTVClient WIN32
   ${PROJECT_SOURCE_DIR}/client/main/client_main_win.cc
-  ${PROJECT_SOURCE_DIR}/client/resources/client.rc)
+  ${PROJECT_SOURCE_DIR}/client/resources/client.rc
+  ${version_rc})
 add_dependencies(ZTVClient libcef_dll_wrapper)
 SET_EXECUTABLE_TARGET_PROPERTIES(ZTVClient)
 target_link_libraries(ZTVClient PRIVATE

@@ -5,6 +5,7 @@
 #include "client/app/desktop_bounds.h"
 #include "client/handler/client_handler.h"
 #include "tests/client/client_test_base.h"
+#include "tests/support/version_info.h"
 
 namespace {
 
@@ -95,6 +96,17 @@ TEST_F(NativeWindowTest, PageTitlesBecomeTheWindowText) {
   CefRefPtr<test_engine::FakeBrowser> windowless =
       new test_engine::FakeBrowser(2, nullptr);
   handler->OnTitleChange(windowless.get(), "nowhere");
+}
+
+// This test program carries the client's resources, as game.ztv does.
+TEST(ClientResourcesTest, CarryTheProjectVersion) {
+  wchar_t path[MAX_PATH] = {};
+  ASSERT_NE(GetModuleFileNameW(nullptr, path, MAX_PATH), 0u);
+  const VersionInfo info = ReadVersionInfo(path);
+  EXPECT_EQ(info.file_version, ZTV_VERSION);
+  EXPECT_EQ(info.product_version, ZTV_VERSION);
+  EXPECT_EQ(info.product_name, "Zentrova");
+  EXPECT_EQ(info.file_description, "Zentrova game client");
 }
 
 TEST_F(NativeWindowTest, DesktopBoundsAreTheScreen) {

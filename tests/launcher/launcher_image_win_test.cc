@@ -1,5 +1,5 @@
-// Checks the shipped launcher executable itself: its subsystem, manifest and
-// icon.
+// Checks the shipped launcher executable itself: its subsystem, manifest,
+// icon and version.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/support/test_files.h"
+#include "tests/support/version_info.h"
 
 namespace {
 
@@ -54,6 +55,15 @@ TEST_F(LauncherImageTest, RequestsAdministratorWithoutUiAccess) {
 
 TEST_F(LauncherImageTest, CarriesIconGroup101) {
   EXPECT_FALSE(Resource(MAKEINTRESOURCEW(101), RT_GROUP_ICON).empty());
+}
+
+TEST_F(LauncherImageTest, CarriesTheProjectVersion) {
+  const VersionInfo info = ReadVersionInfo(BuildTreePath(ZTV_LAUNCHER_PATH));
+  EXPECT_EQ(info.file_version, ZTV_VERSION);
+  EXPECT_EQ(info.product_version, ZTV_VERSION);
+  EXPECT_EQ(info.product_name, "Zentrova");
+  EXPECT_EQ(info.file_description, "Zentrova launcher");
+  EXPECT_FALSE(info.company_name.empty());
 }
 
 TEST_F(LauncherImageTest, ImportsOnlySystemLibraries) {

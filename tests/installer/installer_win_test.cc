@@ -1,0 +1,245 @@
+// The Windows installer as a player's machine runs it, under Wine in a Wine
+// prefix of its own: what it installs, its shortcuts and their working
+// folder, its Add/Remove Programs entry, the game started from a shortcut,
+// an upgrade, and an uninstall that leaves the player's profile alone.
+#include <windows.h>
+
+#include <objbase.h>
+#include <shellapi.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "launcher/launch_command.h"
+#include "tests/support/test_files.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using std::chrono::seconds;
+
+const wchar_t kUninstallKey[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zentrova";
+
+fs::path KnownFolder(int csidl) {
+  wchar_t path[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path);
+  return path;
+}
+
+fs::path StartMenuShortcut() {
+  return KnownFolder(CSIDL_COMMON_PROGRAMS) / L"Zentrova.lnk";
+}
+
+fs::path DesktopShortcut() {
+  return KnownFolder(CSIDL_COMMON_DESKTOPDIRECTORY) / L"Zentrova.lnk";
+}
+
+// Runs |command_line| and waits for it; false when it could not start.
+bool RunAndWait(std::wstring command_line, DWORD* exit_code) {
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0,
+                      nullptr, nullptr, &startup, &process)) {
+    return false;
+  }
+  WaitForSingleObject(process.hProcess, 120000);
+  GetExitCodeProcess(process.hProcess, exit_code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+// A value of the uninstall entry, or empty.
+std::wstring UninstallValue(const wchar_t* name) {
+  wchar_t value[1024] = {};
+  DWORD size = sizeof(value);
+  if (RegGetValueW(HKEY_LOCAL_MACHINE, kUninstallKey, name, RRF_RT_REG_SZ,
+                   nullptr, value, &size) != ERROR_SUCCESS) {
+    return std::wstring();
+  }
+  return value;
+}
+
+bool UninstallEntryExists() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, 0, KEY_READ, &key) !=
+      ERROR_SUCCESS) {
+    return false;
+  }
+  RegCloseKey(key);
+  return true;
+}
+
+struct Shortcut {
+  fs::path target;
+  fs::path working_directory;
+};
+
+Shortcut ReadShortcut(const fs::path& link) {
+  Shortcut shortcut;
+  IShellLinkW* shell_link = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                              IID_IShellLinkW,
+                              reinterpret_cast<void**>(&shell_link)))) {
+    return shortcut;
+  }
+  IPersistFile* file = nullptr;
+  if (SUCCEEDED(shell_link->QueryInterface(IID_IPersistFile,
+                                           reinterpret_cast<void**>(&file)))) {
+    if (SUCCEEDED(file->Load(link.c_str(), STGM_READ))) {
+      wchar_t path[MAX_PATH] = {};
+      if (SUCCEEDED(shell_link->GetPath(path, MAX_PATH, nullptr, 0)))
+        shortcut.target = path;
+      if (SUCCEEDED(shell_link->GetWorkingDirectory(path, MAX_PATH)))
+        shortcut.working_directory = path;
+    }
+    file->Release();
+  }
+  shell_link->Release();
+  return shortcut;
+}
+
+class InstallerTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() { CoInitialize(nullptr); }
+
+  void TearDown() override {
+    if (fs::exists(folder_ / L"uninstall.exe"))
+      Uninstall();
+  }
+
+  // Runs |installer| silently, into |folder| or the default folder.
+  void Install(const char* installer, const fs::path& folder = fs::path()) {
+    std::wstring command =
+        L"\"" + BuildTreePath(installer).wstring() + L"\" /S";
+    if (!folder.empty())
+      command += L" /D=" + folder.wstring();
+    DWORD exit_code = 1;
+    ASSERT_TRUE(RunAndWait(command, &exit_code));
+    EXPECT_EQ(exit_code, 0u);
+    folder_ = folder.empty() ? KnownFolder(CSIDL_PROGRAM_FILES) / L"Zentrova"
+                             : folder;
+  }
+
+  // The silent uninstall runs from a copy of itself, so the test waits for
+  // what it removes.
+  void Uninstall() {
+    DWORD exit_code = 1;
+    ASSERT_TRUE(RunAndWait(
+        L"\"" + (folder_ / L"uninstall.exe").wstring() + L"\" /S", &exit_code));
+    EXPECT_EQ(exit_code, 0u);
+    // Removing its entry is the uninstaller's last step.
+    EXPECT_TRUE(WaitUntil([&] { return !UninstallEntryExists(); },
+                          seconds(60)));
+  }
+
+  fs::path folder_;
+};
+
+TEST_F(InstallerTest, InstallsTheGameForEveryUser) {
+  Install(ZTV_INSTALLER_PATH);
+  EXPECT_TRUE(fs::exists(folder_ / L"ZTV.exe"));
+  EXPECT_TRUE(fs::exists(folder_ / L"uninstall.exe"));
+  EXPECT_EQ(ReadFileBytes(folder_ / L"bin" / L"client_version.ini"),
+            ZTV_VERSION);
+  EXPECT_EQ(ReadFileBytes(folder_ / L"bin" / L"version.ini"), "0");
+
+  for (const fs::path& link : {StartMenuShortcut(), DesktopShortcut()}) {
+    SCOPED_TRACE(link.u8string());
+    const Shortcut shortcut = ReadShortcut(link);
+    EXPECT_TRUE(fs::equivalent(shortcut.target, folder_ / L"ZTV.exe"));
+    EXPECT_TRUE(fs::equivalent(shortcut.working_directory, folder_));
+  }
+
+  EXPECT_EQ(UninstallValue(L"DisplayName"), L"Zentrova");
+  EXPECT_EQ(UninstallValue(L"DisplayVersion"), fs::path(ZTV_VERSION).wstring());
+  EXPECT_FALSE(UninstallValue(L"Publisher").empty());
+  EXPECT_EQ(UninstallValue(L"DisplayIcon"),
+            (folder_ / L"ZTV.exe").wstring() + L",0");
+  EXPECT_EQ(UninstallValue(L"UninstallString"),
+            L"\"" + (folder_ / L"uninstall.exe").wstring() + L"\"");
+  DWORD size_kb = 0;
+  DWORD size = sizeof(size_kb);
+  EXPECT_EQ(RegGetValueW(HKEY_LOCAL_MACHINE, kUninstallKey, L"EstimatedSize",
+                         RRF_RT_REG_DWORD, nullptr, &size_kb, &size),
+            ERROR_SUCCESS);
+  EXPECT_GT(size_kb, 0u);
+}
+
+TEST_F(InstallerTest, ShortcutStartsTheGameFromItsBinFolder) {
+  // A folder of the player's choosing, with a space in its name.
+  Install(ZTV_INSTALLER_PATH, L"C:\\Games\\Zentrova Game");
+  // A probe stands in for the client the release build installs.
+  fs::copy_file(BuildTreePath(ZTV_PROBE_PATH), folder_ / L"bin" / L"game.ztv");
+  TempDir dir;
+  const fs::path record = dir.path() / "record";
+  WriteFileBytes(dir.path() / "release", "");
+  ScopedEnvironment record_variable("ZTV_PROBE_RECORD",
+                                    record.u8string().c_str());
+  ScopedEnvironment release_variable(
+      "ZTV_PROBE_RELEASE", (dir.path() / "release").u8string().c_str());
+
+  // What a double click on the shortcut does.
+  SHELLEXECUTEINFOW execute = {};
+  execute.cbSize = sizeof(execute);
+  execute.fMask = SEE_MASK_NOCLOSEPROCESS;
+  const std::wstring link = DesktopShortcut().wstring();
+  execute.lpFile = link.c_str();
+  execute.nShow = SW_SHOWNORMAL;
+  ASSERT_TRUE(ShellExecuteExW(&execute));
+  if (execute.hProcess)
+    CloseHandle(execute.hProcess);
+
+  ASSERT_TRUE(WaitUntil([&] { return fs::exists(record); }, seconds(60)));
+  const std::string text = ReadFileBytes(record);
+  const size_t line_end = text.find('\n');
+  ASSERT_NE(line_end, std::string::npos) << text;
+  EXPECT_TRUE(
+      fs::equivalent(fs::u8path(text.substr(0, line_end)), folder_ / L"bin"))
+      << text;
+  EXPECT_EQ(text.substr(line_end + 1),
+            std::string(kClientFolderPrefix) + "game.ztv" + kClientSwitches);
+  EXPECT_TRUE(WaitUntil([&] { return fs::exists(record.u8string() + ".done"); },
+                        seconds(60)));
+}
+
+TEST_F(InstallerTest, UpgradeKeepsTheRecordedWebVersion) {
+  const fs::path folder = L"C:\\Games\\Zentrova";
+  Install(ZTV_OLDER_INSTALLER_PATH, folder);
+  EXPECT_EQ(ReadFileBytes(folder_ / L"bin" / L"client_version.ini"), "0.9.0.0");
+  // The player's client has recorded the server's web version.
+  WriteFileBytes(folder_ / L"bin" / L"version.ini", "77");
+
+  Install(ZTV_INSTALLER_PATH, folder);
+  EXPECT_EQ(ReadFileBytes(folder_ / L"bin" / L"version.ini"), "77");
+  EXPECT_EQ(ReadFileBytes(folder_ / L"bin" / L"client_version.ini"),
+            ZTV_VERSION);
+  EXPECT_EQ(UninstallValue(L"DisplayVersion"), fs::path(ZTV_VERSION).wstring());
+  EXPECT_TRUE(fs::equivalent(UninstallValue(L"InstallLocation"), folder));
+}
+
+TEST_F(InstallerTest, UninstallLeavesOnlyThePlayersProfile) {
+  const fs::path profile = KnownFolder(CSIDL_APPDATA) / L"ZTV";
+  fs::create_directories(profile);
+  const std::string cookies("SQLite format 3\0login", 21);
+  WriteFileBytes(profile / L"Cookies", cookies);
+  Install(ZTV_INSTALLER_PATH);
+  // What the client writes beside itself goes too.
+  WriteFileBytes(folder_ / L"bin" / L"update_error.log", "5\r\nC:\\x");
+
+  Uninstall();
+  EXPECT_FALSE(fs::exists(folder_));
+  EXPECT_FALSE(fs::exists(StartMenuShortcut()));
+  EXPECT_FALSE(fs::exists(DesktopShortcut()));
+  EXPECT_FALSE(UninstallEntryExists());
+  EXPECT_EQ(ReadFileBytes(profile / L"Cookies"), cookies);
+  fs::remove_all(profile);
+}
+
+}  // namespace
