@@ -1,7 +1,7 @@
 PRESETS := linux linux-asan windows fuzz
 XVFB := xvfb-run -a -s "-screen 0 1920x1080x24"
 
-.PHONY: all setup build test dist dist-linux dist-windows run bench fuzz clean
+.PHONY: all setup build test dist dist-linux dist-windows package run bench fuzz clean
 
 all: build
 
@@ -25,6 +25,18 @@ dist-linux dist-windows: dist-%: setup
 	@cmake --build --preset $*
 	@cmake --install build/$* >/dev/null
 	@echo "dist/$* is ready"
+
+# The installers players download: dist/Zentrova-<version>-setup.exe and
+# dist/zentrova_<version>_amd64.deb.
+package: setup
+	@for preset in linux windows; do \
+	  cmake --preset $$preset >/dev/null && \
+	  cmake --build --preset $$preset || exit 1; \
+	done
+	@mkdir -p dist
+	@cp build/windows/packaging/windows/Zentrova-*-setup.exe \
+	  build/linux/packaging/linux/zentrova_*_amd64.deb dist/
+	@ls -l dist/*.exe dist/*.deb
 
 run: dist-linux
 	scripts/run-demo
