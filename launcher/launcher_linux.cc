@@ -1,15 +1,13 @@
 #include "launcher/launcher.h"
 
-#include <spawn.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "launcher/message_dialog_linux.h"
-
-extern char** environ;
+#include "platform/message_dialog_linux.h"
+#include "platform/spawn_linux.h"
 
 const char kClientFolderPrefix[] = "bin/";
 
@@ -46,27 +44,17 @@ bool StartClient(LaunchCommand* command) {
   char cwd[4096];
   if (!getcwd(cwd, sizeof(cwd)))
     return false;
-  const std::string program =
-      std::string(cwd) + "/" + command->application_name;
-
-  std::vector<std::string> args = SplitSwitches(kClientSwitches);
-  args.insert(args.begin(), command->application_name);
-  std::vector<char*> argv;
-  for (std::string& arg : args)
-    argv.push_back(arg.data());
-  argv.push_back(nullptr);
-
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addchdir_np(&actions, "bin");
+  platform::SpawnRequest request;
+  request.program = std::string(cwd) + "/" + command->application_name;
+  request.argv = SplitSwitches(kClientSwitches);
+  request.argv.insert(request.argv.begin(), command->application_name);
+  request.working_dir = "bin";
   pid_t pid;
-  const int error = posix_spawn(&pid, program.c_str(), &actions, nullptr,
-                                argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  return error == 0;
+  return platform::Spawn(request, &pid) == 0;
 }
 
 void ShowLaunchError(OwnerWindow) {
   std::fprintf(stderr, "%s: %s\n", kErrorTitle, kErrorText);
-  ShowMessageDialog(kErrorTitle, kErrorText, DialogIcon::kError);
+  platform::ShowMessageDialog(kErrorTitle, kErrorText,
+                              platform::DialogIcon::kError);
 }

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "client/app/game_window.h"
+#include "client/handler/game_window.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "client/app/desktop_bounds.h"
-#include "client/app/game_window.h"
+#include "client/handler/game_window.h"
 
 void FillNativeWindowInfo(CefWindowHandle parent, CefWindowInfo* info) {
   int left = 0;

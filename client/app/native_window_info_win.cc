@@ -1,7 +1,7 @@
 #include "client/app/native_window_info.h"
 
 #include "client/app/desktop_bounds.h"
-#include "client/app/game_window.h"
+#include "client/handler/game_window.h"
 
 void FillNativeWindowInfo(CefWindowHandle parent, CefWindowInfo* info) {
   int left = 0;

@@ -1,11 +1,12 @@
 #include "client/handler/client_handler.h"
 
-#include "client/app/game_window.h"
-#include "client/app/x11_window_linux.h"
+#include "client/handler/game_window.h"
+#include "platform/x11_display_linux.h"
 
 void ClientHandler::SetNativeWindowTitle(CefRefPtr<CefBrowser> browser,
                                          const CefString& title) {
-  SetX11WindowTitle(browser->GetHost()->GetWindowHandle(), title.ToString());
+  platform::SharedX11Display()->SetTitle(browser->GetHost()->GetWindowHandle(),
+                                         title.ToString());
 }
 
 void ClientHandler::PrepareNativeWindow(CefRefPtr<CefBrowser> browser) {

@@ -4,20 +4,20 @@
 #include <string>
 
 #include "include/cef_base.h"
-#include "launcher/message_dialog_linux.h"
+#include "platform/message_dialog_linux.h"
 
 namespace {
 
-DialogIcon NoticeIcon(Notice notice) {
+platform::DialogIcon NoticeIcon(Notice notice) {
   switch (notice) {
     case Notice::kClientOutdated:
-      return DialogIcon::kError;
+      return platform::DialogIcon::kError;
     case Notice::kUpdateError:
-      return DialogIcon::kWarning;
+      return platform::DialogIcon::kWarning;
     case Notice::kUpdate:
-      return DialogIcon::kInformation;
+      return platform::DialogIcon::kInformation;
   }
-  return DialogIcon::kInformation;
+  return platform::DialogIcon::kInformation;
 }
 
 }  // namespace
@@ -28,5 +28,5 @@ void ShowNotice(Notice notice) {
   const std::string message = CefString(text.text).ToString();
   // Also on standard error, which is all there is without a display.
   std::fprintf(stderr, "%s: %s\n", title.c_str(), message.c_str());
-  ShowMessageDialog(title, message, NoticeIcon(notice));
+  platform::ShowMessageDialog(title, message, NoticeIcon(notice));
 }

@@ -9,7 +9,7 @@
 #include <string>
 #include <system_error>
 
-#include "client/app/x11_window_linux.h"
+#include "platform/x11_display_linux.h"
 
 namespace {
 
@@ -57,5 +57,5 @@ ProfileLock::Result ProfileLock::Acquire(
 
 void ProfileLock::ShowHolder() const {
   if (holder_ != 0)
-    RaiseX11WindowsOfProcess(holder_);
+    platform::SharedX11Display()->RaiseWindowsOfProcess(holder_);
 }

@@ -5,9 +5,7 @@
 #include "client/handler/client_handler.h"
 #include "tests/client/client_test_base.h"
 
-// Xlib's macros clash with GoogleTest's names, so it comes last.
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
+#include "tests/support/x11_windows_linux.h"
 
 namespace {
 
@@ -15,72 +13,28 @@ class NativeWindowTest : public ClientTest {
  protected:
   void SetUp() override {
     ClientTest::SetUp();
-    display_ = XOpenDisplay(nullptr);
-    ASSERT_NE(display_, nullptr) << "these tests need an X display";
-  }
-  void TearDown() override {
-    if (window_)
-      XDestroyWindow(display_, window_);
-    if (display_)
-      XCloseDisplay(display_);
-    ClientTest::TearDown();
+    ASSERT_TRUE(windows_.connected()) << "these tests need an X display";
   }
 
-  Window OpenWindow() {
-    window_ = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0,
-                                  300, 200, 0, 0, 0);
-    XMapWindow(display_, window_);
-    XSync(display_, False);
-    return window_;
+  std::string Title() const {
+    windows_.Sync();
+    return windows_.NetWmName(window_);
   }
 
-  std::vector<unsigned char> Property(const char* name, Atom type) {
-    Atom actual = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    std::vector<unsigned char> bytes;
-    XSync(display_, False);
-    if (XGetWindowProperty(display_, window_,
-                           XInternAtom(display_, name, False), 0, 1 << 20,
-                           False, type, &actual, &format, &count, &remaining,
-                           &data) == Success &&
-        data) {
-      const size_t unit = format == 32 ? sizeof(long) : format / 8;
-      bytes.assign(data, data + count * unit);
-    }
-    if (data)
-      XFree(data);
-    return bytes;
+  std::vector<uint32_t> Icons() const {
+    windows_.Sync();
+    return windows_.Icons(window_);
   }
 
-  std::string Title() {
-    const auto bytes =
-        Property("_NET_WM_NAME", XInternAtom(display_, "UTF8_STRING", False));
-    return std::string(bytes.begin(), bytes.end());
-  }
-
-  std::vector<long> Icons() {
-    const auto bytes = Property("_NET_WM_ICON", XA_CARDINAL);
-    std::vector<long> values(bytes.size() / sizeof(long));
-    std::copy(bytes.begin(), bytes.end(),
-              reinterpret_cast<unsigned char*>(values.data()));
-    // Xlib hands 32-bit items out sign-extended in longs.
-    for (long& value : values)
-      value &= 0xFFFFFFFFL;
-    return values;
-  }
-
-  Display* display_ = nullptr;
-  Window window_ = 0;
+  X11Windows windows_;
+  platform::XWindow window_ = 0;
 };
 
 TEST_F(NativeWindowTest, NewWindowIsTitledAndGetsTheIcons) {
   CefRefPtr<ClientApp> app = new ClientApp();
   CefRefPtr<ClientHandler> handler = new ClientHandler(false);
   EXPECT_TRUE(app->GetBrowserProcessHandler());
-  OpenWindow();
+  window_ = windows_.OpenWindow("");
   CefRefPtr<test_engine::FakeBrowser> browser =
       new test_engine::FakeBrowser(1, window_);
   // CEF on Linux leaves the title to its host.
@@ -89,9 +43,9 @@ TEST_F(NativeWindowTest, NewWindowIsTitledAndGetsTheIcons) {
   EXPECT_TRUE(Icons().empty());
 
   app->GetBrowserProcessHandler();
-  const std::vector<long> icons = Icons();
+  const std::vector<uint32_t> icons = Icons();
   const std::string ico = ReadFileBytes(ZTV_CLIENT_ICON_PATH);
-  std::vector<long> expected;
+  std::vector<uint32_t> expected;
   for (int size : {32, 64}) {
     std::vector<uint32_t> argb;
     ASSERT_TRUE(
@@ -105,7 +59,7 @@ TEST_F(NativeWindowTest, NewWindowIsTitledAndGetsTheIcons) {
 }
 
 TEST_F(NativeWindowTest, PageTitlesBecomeTheWindowTitle) {
-  OpenWindow();
+  window_ = windows_.OpenWindow("");
   CefRefPtr<ClientHandler> handler = new ClientHandler(false);
   CefRefPtr<test_engine::FakeBrowser> browser =
       new test_engine::FakeBrowser(1, window_);
@@ -129,10 +83,16 @@ TEST_F(NativeWindowTest, DesktopBoundsAreTheScreen) {
   int width = 0;
   int height = 0;
   GetDesktopBounds(&left, &top, &width, &height);
+  int screen_left = -1;
+  int screen_top = -1;
+  int screen_width = 0;
+  int screen_height = 0;
+  ASSERT_TRUE(windows_.ScreenBounds(&screen_left, &screen_top, &screen_width,
+                                    &screen_height));
   EXPECT_EQ(left, 0);
   EXPECT_EQ(top, 0);
-  EXPECT_EQ(width, DisplayWidth(display_, DefaultScreen(display_)));
-  EXPECT_EQ(height, DisplayHeight(display_, DefaultScreen(display_)));
+  EXPECT_EQ(width, screen_width);
+  EXPECT_EQ(height, screen_height);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// What Xlib sees of a window, and the player's close request, kept apart
-// from Qt, whose headers clash with Xlib's macros.
+// What the engine tests read of a window on the X display, and the
+// player's close request.
 
 #ifndef TESTS_QTCEF_X11_WINDOW_H_
 #define TESTS_QTCEF_X11_WINDOW_H_

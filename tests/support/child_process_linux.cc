@@ -1,12 +1,12 @@
 #include "tests/support/child_process.h"
 
-#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <thread>
+
+#include "platform/spawn_linux.h"
 
 extern char** environ;
 
@@ -20,36 +20,19 @@ ChildProcess::ChildProcess(const Options& options) {
   }
   for (const auto& [name, value] : options.environment)
     env[name] = value;
-  std::vector<std::string> env_text;
+
+  platform::SpawnRequest request;
+  request.program = options.program.string();
+  request.argv = options.args;
+  request.argv.insert(request.argv.begin(), request.program);
+  request.working_dir = options.working_dir.string();
   for (const auto& [name, value] : env) {
     if (value)
-      env_text.push_back(name + "=" + *value);
+      request.environment.push_back(name + "=" + *value);
   }
-  std::vector<char*> envp;
-  for (std::string& text : env_text)
-    envp.push_back(text.data());
-  envp.push_back(nullptr);
-
-  std::vector<std::string> args = options.args;
-  args.insert(args.begin(), options.program.string());
-  std::vector<char*> argv;
-  for (std::string& arg : args)
-    argv.push_back(arg.data());
-  argv.push_back(nullptr);
-
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  if (!options.working_dir.empty())
-    posix_spawn_file_actions_addchdir_np(&actions, options.working_dir.c_str());
-  if (!options.stderr_file.empty()) {
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO,
-                                     options.stderr_file.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  }
+  request.stderr_file = options.stderr_file.string();
   pid_t pid = 0;
-  started_ = posix_spawn(&pid, options.program.c_str(), &actions, nullptr,
-                         argv.data(), envp.data()) == 0;
-  posix_spawn_file_actions_destroy(&actions);
+  started_ = platform::Spawn(request, &pid) == 0;
   handle_ = pid;
 }
 

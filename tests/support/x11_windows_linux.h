@@ -2,57 +2,48 @@
 #define TESTS_SUPPORT_X11_WINDOWS_LINUX_H_
 
 #include <chrono>
-#include <cstdint>
 #include <string>
 #include <vector>
 
-// What an end-to-end test sees of other programs' windows on the X display.
-class X11Windows {
+#include "platform/x11_display_linux.h"
+
+// What an end-to-end test sees of other programs' windows on the X display,
+// and what it does to them as a player would.
+class X11Windows : public platform::X11Display {
  public:
+  // Other programs' windows go at any time: no X error ends the test.
   X11Windows();
-  ~X11Windows();
-  X11Windows(const X11Windows&) = delete;
-  X11Windows& operator=(const X11Windows&) = delete;
 
-  bool connected() const { return display_ != nullptr; }
-
-  // Viewable top-level windows whose title starts with |prefix|.
-  std::vector<unsigned long> FindAll(const std::string& prefix);
+  // Viewable top-level windows whose title starts with |prefix|, bottom
+  // first.
+  std::vector<unsigned long> FindAll(const std::string& prefix) const {
+    return TopLevelWindows(prefix);
+  }
   // Waits for one; 0 on time-out.
   unsigned long WaitFor(const std::string& prefix,
-                        std::chrono::milliseconds timeout);
+                        std::chrono::milliseconds timeout) const;
   // Waits until no such window is left.
-  bool WaitGone(const std::string& prefix, std::chrono::milliseconds timeout);
+  bool WaitGone(const std::string& prefix,
+                std::chrono::milliseconds timeout) const;
 
-  std::string Title(unsigned long window);
-  // WM_NAME, which child windows carry too.
-  std::string Name(unsigned long window);
-  std::vector<unsigned long> Children(unsigned long window);
   // Whether _NET_WM_STATE holds |state|, such as "_NET_WM_STATE_MODAL".
-  bool HasState(unsigned long window, const char* state);
+  bool HasState(unsigned long window, const char* state) const;
   // The window it is transient for, or 0.
-  unsigned long Owner(unsigned long window);
-  // Position on the screen and size.
-  bool Geometry(unsigned long window, int* x, int* y, int* width, int* height);
-  // _NET_WM_ICON as (size, size, pixels...) runs, 32-bit values.
-  std::vector<uint32_t> Icons(unsigned long window);
+  unsigned long Owner(unsigned long window) const;
   // Count of viewable windows that bypass the window manager (menus,
   // tooltips).
-  int OverrideRedirectCount();
+  int OverrideRedirectCount() const;
 
   // Opens a plain top-level window of the test's own, titled |title|, above
   // every other; it lasts as long as this object.
-  unsigned long OpenWindow(const std::string& title);
+  unsigned long OpenWindow(const std::string& title) const;
 
   // What a window manager's close button does.
-  void Close(unsigned long window);
+  void Close(unsigned long window) const { RequestClose(window); }
   // A real right click in the middle of the window.
-  void RightClick(unsigned long window);
+  void RightClick(unsigned long window) const;
   // A left click delivered to the window itself.
-  void SendClick(unsigned long window);
-
- private:
-  struct _XDisplay* display_;
+  void SendClick(unsigned long window) const;
 };
 
 #endif  // TESTS_SUPPORT_X11_WINDOWS_LINUX_H_

@@ -1,7 +1,9 @@
-#ifndef LAUNCHER_MESSAGE_DIALOG_LINUX_H_
-#define LAUNCHER_MESSAGE_DIALOG_LINUX_H_
+#ifndef PLATFORM_MESSAGE_DIALOG_LINUX_H_
+#define PLATFORM_MESSAGE_DIALOG_LINUX_H_
 
 #include <string>
+
+namespace platform {
 
 enum class DialogIcon { kError, kWarning, kInformation };
 
@@ -14,4 +16,6 @@ bool ShowMessageDialog(const std::string& title,
                        const std::string& text,
                        DialogIcon icon);
 
-#endif  // LAUNCHER_MESSAGE_DIALOG_LINUX_H_
+}  // namespace platform
+
+#endif  // PLATFORM_MESSAGE_DIALOG_LINUX_H_

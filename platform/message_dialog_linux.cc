@@ -1,4 +1,4 @@
-#include "launcher/message_dialog_linux.h"
+#include "platform/message_dialog_linux.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -6,6 +6,8 @@
 #include <X11/keysym.h>
 
 #include <algorithm>
+
+namespace platform {
 
 namespace {
 
@@ -35,28 +37,27 @@ class MessageDialog {
       : display_(display), text_(text), icon_(icon) {
     const int screen = DefaultScreen(display_);
     font_ = XLoadQueryFont(display_, "fixed");
-    const int text_width = font_ ? XTextWidth(font_, text_.data(),
-                                              static_cast<int>(text_.size()))
-                                 : static_cast<int>(text_.size()) * 6;
+    const int text_width =
+        font_ ? XTextWidth(font_, text_.data(), static_cast<int>(text_.size()))
+              : static_cast<int>(text_.size()) * 6;
     line_height_ = font_ ? font_->ascent + font_->descent : 13;
 
-    const int width =
-        std::max(kMargin * 3 + kIconSize + text_width, kButtonWidth + 2 * kMargin);
+    const int width = std::max(kMargin * 3 + kIconSize + text_width,
+                               kButtonWidth + 2 * kMargin);
     const int height = kMargin * 3 + kIconSize + kButtonHeight;
     const int x = (DisplayWidth(display_, screen) - width) / 2;
     const int y = (DisplayHeight(display_, screen) - height) / 2;
 
-    window_ = XCreateSimpleWindow(display_, RootWindow(display_, screen), x, y,
-                                  width, height, 0, Color("black"),
-                                  Color("#f0f0f0"));
-    icon_window_ = Child(kMargin, kMargin, kIconSize, kIconSize,
-                         IconName(icon_), 0);
-    label_window_ =
-        Child(kMargin * 2 + kIconSize, kMargin, text_width + 1, kIconSize,
-              text_, 0);
-    button_window_ = Child((width - kButtonWidth) / 2,
-                           height - kMargin - kButtonHeight, kButtonWidth,
-                           kButtonHeight, "OK", 1);
+    window_ =
+        XCreateSimpleWindow(display_, RootWindow(display_, screen), x, y, width,
+                            height, 0, Color("black"), Color("#f0f0f0"));
+    icon_window_ =
+        Child(kMargin, kMargin, kIconSize, kIconSize, IconName(icon_), 0);
+    label_window_ = Child(kMargin * 2 + kIconSize, kMargin, text_width + 1,
+                          kIconSize, text_, 0);
+    button_window_ =
+        Child((width - kButtonWidth) / 2, height - kMargin - kButtonHeight,
+              kButtonWidth, kButtonHeight, "OK", 1);
 
     SetTitle(title);
     SetDialogHints(x, y, width, height);
@@ -179,8 +180,8 @@ class MessageDialog {
       PaintIcon();
     } else if (window == label_window_) {
       XSetForeground(display_, gc_, Color("black"));
-      const int baseline = (kIconSize + line_height_) / 2 -
-                           (font_ ? font_->descent : 2);
+      const int baseline =
+          (kIconSize + line_height_) / 2 - (font_ ? font_->descent : 2);
       XDrawString(display_, label_window_, gc_, 0, baseline, text_.data(),
                   static_cast<int>(text_.size()));
     } else if (window == button_window_) {
@@ -247,3 +248,5 @@ bool ShowMessageDialog(const std::string& title,
   XCloseDisplay(display);
   return true;
 }
+
+}  // namespace platform

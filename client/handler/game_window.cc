@@ -1,3 +1,3 @@
-#include "client/app/game_window.h"
+#include "client/handler/game_window.h"
 
 const wchar_t kGameWindowTitle[] = L"Zentrova";

@@ -1,0 +1,47 @@
+#include "platform/spawn_linux.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace platform {
+
+namespace {
+
+// NULL-terminated pointers into |strings|, which must outlive them.
+std::vector<char*> Pointers(std::vector<std::string>& strings) {
+  std::vector<char*> pointers;
+  for (std::string& text : strings)
+    pointers.push_back(text.data());
+  pointers.push_back(nullptr);
+  return pointers;
+}
+
+}  // namespace
+
+int Spawn(const SpawnRequest& request, pid_t* pid) {
+  std::vector<std::string> argv = request.argv;
+  std::vector<std::string> environment = request.environment;
+  std::vector<char*> argv_pointers = Pointers(argv);
+  std::vector<char*> environment_pointers = Pointers(environment);
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  if (!request.working_dir.empty()) {
+    posix_spawn_file_actions_addchdir_np(&actions, request.working_dir.c_str());
+  }
+  if (!request.stderr_file.empty()) {
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO,
+                                     request.stderr_file.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  }
+  const int error = posix_spawn(
+      pid, request.program.c_str(), &actions, nullptr, argv_pointers.data(),
+      request.environment.empty() ? environ : environment_pointers.data());
+  posix_spawn_file_actions_destroy(&actions);
+  return error;
+}
+
+}  // namespace platform

@@ -1,0 +1,29 @@
+#ifndef PLATFORM_SPAWN_LINUX_H_
+#define PLATFORM_SPAWN_LINUX_H_
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// What to start: |program| (a path) with |argv| (its first entry the
+// program's name as it sees it), in |working_dir| when not empty.
+struct SpawnRequest {
+  std::string program;
+  std::vector<std::string> argv;
+  std::string working_dir;
+  // "NAME=value" entries; empty keeps this process's environment.
+  std::vector<std::string> environment;
+  // Where the program's standard error goes; empty keeps this process's.
+  std::string stderr_file;
+};
+
+// Starts the program without waiting for it. Returns 0 and its process ID,
+// or the error number when it could not be started.
+int Spawn(const SpawnRequest& request, pid_t* pid);
+
+}  // namespace platform
+
+#endif  // PLATFORM_SPAWN_LINUX_H_
