@@ -13,13 +13,12 @@ ADD_LOGICAL_TARGET("libcef_lib" "${CEF_LIB_DEBUG}" "${CEF_LIB_RELEASE}")
 SET_CEF_TARGET_OUT_DIR()
 
 add_executable(ZTVClient WIN32
-  ${PROJECT_SOURCE_DIR}/client/main/client_main_win.cc
   ${PROJECT_SOURCE_DIR}/client/resources/client.rc
   ${version_rc})
 add_dependencies(ZTVClient libcef_dll_wrapper)
 SET_EXECUTABLE_TARGET_PROPERTIES(ZTVClient)
 target_link_libraries(ZTVClient PRIVATE
-  ztv_client_notices libcef_lib libcef_dll_wrapper ${CEF_STANDARD_LIBS})
+  ztv_client_entry ztv_client_notices libcef_lib libcef_dll_wrapper ${CEF_STANDARD_LIBS})
 # client.rc carries the program's manifest.
 if(MSVC)
   target_link_options(ZTVClient PRIVATE /MANIFEST:NO)

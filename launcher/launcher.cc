@@ -9,10 +9,9 @@ bool LaunchClient(const ClientFile& file) {
 }
 
 int RunLauncher() {
-  const OwnerWindow owner = CaptureOwnerWindow();
   ClientFile file;
   ReadConfig("./bin/config.ini", &file);
   if (!LaunchClient(file))
-    ShowLaunchError(owner);
+    ShowLaunchError();
   return 0;
 }

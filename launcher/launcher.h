@@ -4,14 +4,10 @@
 #include "launcher/client_file.h"
 #include "launcher/launch_command.h"
 
-// The window that owns the error box, as the platform names it.
-using OwnerWindow = void*;
-
 // Platform half, one implementation per system.
-OwnerWindow CaptureOwnerWindow();
 // Starts the client from bin/ without waiting for it; true once it runs.
 bool StartClient(LaunchCommand* command);
-void ShowLaunchError(OwnerWindow owner);
+void ShowLaunchError();
 
 // Composes the command for |file| and starts the client.
 bool LaunchClient(const ClientFile& file);

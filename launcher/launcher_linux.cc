@@ -16,12 +16,14 @@ namespace {
 const char kErrorTitle[] = "Launching Error";
 const char kErrorText[] = "Files are missing or corrupted";
 
-std::vector<std::string> SplitSwitches(const std::string& switches) {
+// The command line's words: the program's name and its switches, none of
+// which can hold a space.
+std::vector<std::string> SplitCommandLine(const char* command_line) {
   std::vector<std::string> words;
   std::string word;
-  for (char c : switches) {
-    if (c != ' ') {
-      word += c;
+  for (const char* c = command_line; *c; ++c) {
+    if (*c != ' ') {
+      word += *c;
     } else if (!word.empty()) {
       words.push_back(word);
       word.clear();
@@ -34,10 +36,6 @@ std::vector<std::string> SplitSwitches(const std::string& switches) {
 
 }  // namespace
 
-OwnerWindow CaptureOwnerWindow() {
-  return nullptr;
-}
-
 bool StartClient(LaunchCommand* command) {
   // The program path is taken relative to the launcher's own directory, while
   // the client runs in bin/, as on Windows.
@@ -46,14 +44,13 @@ bool StartClient(LaunchCommand* command) {
     return false;
   platform::SpawnRequest request;
   request.program = std::string(cwd) + "/" + command->application_name;
-  request.argv = SplitSwitches(kClientSwitches);
-  request.argv.insert(request.argv.begin(), command->application_name);
+  request.argv = SplitCommandLine(command->command_line);
   request.working_dir = "bin";
   pid_t pid;
   return platform::Spawn(request, &pid) == 0;
 }
 
-void ShowLaunchError(OwnerWindow) {
+void ShowLaunchError() {
   std::fprintf(stderr, "%s: %s\n", kErrorTitle, kErrorText);
   platform::ShowMessageDialog(kErrorTitle, kErrorText,
                               platform::DialogIcon::kError);

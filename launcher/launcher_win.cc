@@ -4,10 +4,6 @@
 
 const char kClientFolderPrefix[] = "bin\\";
 
-OwnerWindow CaptureOwnerWindow() {
-  return GetConsoleWindow();
-}
-
 bool StartClient(LaunchCommand* command) {
   STARTUPINFOA startup_info;
   PROCESS_INFORMATION process_info;
@@ -22,7 +18,9 @@ bool StartClient(LaunchCommand* command) {
                         &process_info) != 0;
 }
 
-void ShowLaunchError(OwnerWindow owner) {
-  MessageBoxA(static_cast<HWND>(owner), "Files are missing or corrupted",
+void ShowLaunchError() {
+  // The box belongs to the launcher's console window, which a GUI program
+  // normally does not have.
+  MessageBoxA(GetConsoleWindow(), "Files are missing or corrupted",
               "Launching Error", MB_OK | MB_ICONERROR);
 }

@@ -72,9 +72,9 @@ void ClientApp::CreateNativeBrowser(CefRefPtr<ClientHandler> handler,
                                     const std::string& url,
                                     const CefBrowserSettings& settings) {
   CefWindowInfo window_info;
-  FillNativeWindowInfo(parent_window_, &window_info);
-  CefRefPtr<CefCookieManager> cookie_manager =
-      CefCookieManager::GetGlobalManager(nullptr);
+  FillNativeWindowInfo(&window_info);
+  // Has CEF set up the global cookie store before the browser asks for it.
+  CefCookieManager::GetGlobalManager(nullptr);
   // Without a context of its own the browser takes the global one.
   CefRefPtr<CefRequestContext> context = handler->GetRequestContext();
   if (context)

@@ -2,7 +2,7 @@
 
 #include "include/cef_command_line.h"
 
-ClientApp::ClientApp() : parent_window_(kNullWindowHandle) {}
+ClientApp::ClientApp() = default;
 
 CefRefPtr<CefBrowserProcessHandler> ClientApp::GetBrowserProcessHandler() {
   // CEF asks for the handler again once the game window exists, which makes

@@ -35,8 +35,6 @@ class ClientApp : public CefApp, public CefBrowserProcessHandler {
                           const std::string& url,
                           const CefBrowserSettings& settings);
 
-  const CefWindowHandle parent_window_;
-
   IMPLEMENT_REFCOUNTING(ClientApp);
   DISALLOW_COPY_AND_ASSIGN(ClientApp);
 };

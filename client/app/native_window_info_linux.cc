@@ -5,7 +5,7 @@
 #include "client/app/desktop_bounds.h"
 #include "client/handler/game_window.h"
 
-void FillNativeWindowInfo(CefWindowHandle parent, CefWindowInfo* info) {
+void FillNativeWindowInfo(CefWindowInfo* info) {
   int left = 0;
   int top = 0;
   int width = 0;
@@ -19,6 +19,6 @@ void FillNativeWindowInfo(CefWindowHandle parent, CefWindowInfo* info) {
       static_cast<unsigned int>(std::max(0, width - 2 * kGameWindowInset));
   info->height =
       static_cast<unsigned int>(std::max(0, height - 2 * kGameWindowInset));
-  info->parent_window = parent;
+  info->parent_window = kNullWindowHandle;
   info->windowless_rendering_enabled = 0;
 }

@@ -3,7 +3,7 @@
 #include "client/app/desktop_bounds.h"
 #include "client/handler/game_window.h"
 
-void FillNativeWindowInfo(CefWindowHandle parent, CefWindowInfo* info) {
+void FillNativeWindowInfo(CefWindowInfo* info) {
   int left = 0;
   int top = 0;
   int width = 0;
@@ -17,7 +17,7 @@ void FillNativeWindowInfo(CefWindowHandle parent, CefWindowInfo* info) {
   info->y = top + kGameWindowInset;
   info->width = width - 2 * kGameWindowInset;
   info->height = height - 2 * kGameWindowInset;
-  info->parent_window = parent;
+  info->parent_window = kNullWindowHandle;
   info->menu = nullptr;
   info->windowless_rendering_enabled = 0;
 }

@@ -1,5 +1,8 @@
 #include "client/handler/load_error_page.h"
 
+namespace {
+
+// Escapes the five characters that are special in HTML text and attributes.
 std::string EscapeHtml(const std::string& text) {
   std::string escaped;
   escaped.reserve(text.size());
@@ -26,6 +29,8 @@ std::string EscapeHtml(const std::string& text) {
   }
   return escaped;
 }
+
+}  // namespace
 
 std::string BuildLoadErrorPage(const std::string& failed_url,
                                const std::string& error_text,

@@ -10,7 +10,4 @@ std::string BuildLoadErrorPage(const std::string& failed_url,
                                const std::string& error_text,
                                int error_code);
 
-// Escapes the five characters that are special in HTML text and attributes.
-std::string EscapeHtml(const std::string& text);
-
 #endif  // CLIENT_HANDLER_LOAD_ERROR_PAGE_H_
