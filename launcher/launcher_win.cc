@@ -14,8 +14,7 @@ bool StartClient(LaunchCommand* command) {
   // reads its exit code, and they close when the launcher ends.
   return CreateProcessA(command->application_name.c_str(),
                         command->command_line, nullptr, nullptr, FALSE, 0,
-                        nullptr, ".\\bin\\", &startup_info,
-                        &process_info) != 0;
+                        nullptr, ".\\bin\\", &startup_info, &process_info) != 0;
 }
 
 void ShowLaunchError() {

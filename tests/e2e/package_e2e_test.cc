@@ -39,8 +39,7 @@ class PackageTest : public E2ETest {
       fs::copy_file(own, xauthority_);
     fs::permissions(install_.root(), fs::perms::others_exec,
                     fs::perm_options::add);
-    fs::permissions(xauthority_, fs::perms::others_read,
-                    fs::perm_options::add);
+    fs::permissions(xauthority_, fs::perms::others_read, fs::perm_options::add);
   }
 
   void TearDown() override {
@@ -57,12 +56,17 @@ class PackageTest : public E2ETest {
   std::unique_ptr<ChildProcess> Play() {
     ChildProcess::Options options;
     options.program = "/usr/sbin/runuser";
-    options.args = {"-u", kPlayer, "--", "env", "-i",
+    options.args = {"-u",
+                    kPlayer,
+                    "--",
+                    "env",
+                    "-i",
                     "HOME=" + home_.string(),
                     "PATH=/usr/games:/usr/bin:/bin",
                     std::string("DISPLAY=") + std::getenv("DISPLAY"),
                     "XAUTHORITY=" + xauthority_.string(),
-                    "QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu", "zentrova"};
+                    "QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu",
+                    "zentrova"};
     options.working_dir = "/";
     options.stderr_file = install_.root() / "player.log";
     return std::make_unique<ChildProcess>(options);

@@ -135,8 +135,8 @@ class InstallerTest : public testing::Test {
         L"\"" + (folder_ / L"uninstall.exe").wstring() + L"\" /S", &exit_code));
     EXPECT_EQ(exit_code, 0u);
     // Removing its entry is the uninstaller's last step.
-    EXPECT_TRUE(WaitUntil([&] { return !UninstallEntryExists(); },
-                          seconds(60)));
+    EXPECT_TRUE(
+        WaitUntil([&] { return !UninstallEntryExists(); }, seconds(60)));
   }
 
   fs::path folder_;

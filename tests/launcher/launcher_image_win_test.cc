@@ -33,8 +33,7 @@ class LauncherImageTest : public testing::Test {
 };
 
 TEST_F(LauncherImageTest, IsA32BitGuiProgram) {
-  const std::string image =
-      ReadFileBytes(BuildTreePath(ZTV_LAUNCHER_PATH));
+  const std::string image = ReadFileBytes(BuildTreePath(ZTV_LAUNCHER_PATH));
   ASSERT_GT(image.size(), 0x200u);
   const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
   ASSERT_EQ(dos->e_magic, IMAGE_DOS_SIGNATURE);
@@ -68,9 +67,9 @@ TEST_F(LauncherImageTest, CarriesTheProjectVersion) {
 
 TEST_F(LauncherImageTest, ImportsOnlySystemLibraries) {
   // Statically linked: no MinGW runtime DLL has to ship beside it.
-  const HMODULE image = LoadLibraryExW(
-      BuildTreePath(ZTV_LAUNCHER_PATH).wstring().c_str(), nullptr,
-      DONT_RESOLVE_DLL_REFERENCES);
+  const HMODULE image =
+      LoadLibraryExW(BuildTreePath(ZTV_LAUNCHER_PATH).wstring().c_str(),
+                     nullptr, DONT_RESOLVE_DLL_REFERENCES);
   ASSERT_NE(image, nullptr);
   const auto* base = reinterpret_cast<const char*>(image);
   const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);

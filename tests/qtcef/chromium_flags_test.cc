@@ -1,6 +1,6 @@
 // The switches that reach Qt WebEngine.
 
-#include "qtcef/src/chromium_flags.h"
+#include "qtcef/src/process/chromium_flags.h"
 #include "gtest/gtest.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // Which cookies DeleteCookies picks, and the URLs it accepts.
 
-#include "qtcef/src/cookie_util.h"
+#include "qtcef/src/network/cookie_util.h"
 #include "gtest/gtest.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 
 #include "gtest/gtest.h"
-#include "qtcef/src/preferences.h"
+#include "qtcef/src/network/preferences.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "qtcef/src/string_util.h"
+#include "qtcef/src/runtime/string_util.h"
 
 #include <gtest/gtest.h>
 

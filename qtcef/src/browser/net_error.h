@@ -1,0 +1,18 @@
+// Chromium's network error names.
+
+#ifndef QTCEF_SRC_BROWSER_NET_ERROR_H_
+#define QTCEF_SRC_BROWSER_NET_ERROR_H_
+
+#include <QString>
+
+namespace qtcef {
+
+// The name net::ErrorToShortString gives |code|, such as
+// "ERR_CONNECTION_REFUSED". Qt WebEngine's own description, which is
+// net::ErrorToString's "net::ERR_..." for network errors, serves for codes
+// this table lacks.
+QString NetErrorName(int code, const QString& qt_description);
+
+}  // namespace qtcef
+
+#endif  // QTCEF_SRC_BROWSER_NET_ERROR_H_

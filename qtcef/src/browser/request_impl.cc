@@ -1,0 +1,59 @@
+#include "qtcef/src/browser/request_impl.h"
+
+namespace qtcef {
+
+RequestImpl::RequestImpl()
+    : read_only_(false),
+      method_("GET"),
+      flags_(0),
+      resource_type_(RT_MAIN_FRAME),
+      transition_type_(TT_EXPLICIT) {}
+
+CefRefPtr<CefRequest> RequestImpl::ForNavigation(
+    const CefString& url,
+    ResourceType resource_type,
+    TransitionType transition_type) {
+  CefRefPtr<RequestImpl> request = new RequestImpl();
+  request->url_ = url;
+  request->resource_type_ = resource_type;
+  request->transition_type_ = transition_type;
+  request->read_only_ = true;
+  return request.get();
+}
+
+void RequestImpl::SetURL(const CefString& url) {
+  if (!read_only_)
+    url_ = url;
+}
+
+void RequestImpl::SetMethod(const CefString& method) {
+  if (!read_only_)
+    method_ = method;
+}
+
+void RequestImpl::SetPostData(CefRefPtr<CefPostData>) {}
+
+void RequestImpl::SetHeaderMap(const HeaderMap& headerMap) {
+  if (!read_only_)
+    headers_ = headerMap;
+}
+
+void RequestImpl::SetFlags(int flags) {
+  if (!read_only_)
+    flags_ = flags;
+}
+
+void RequestImpl::SetFirstPartyForCookies(const CefString& url) {
+  if (!read_only_)
+    first_party_for_cookies_ = url;
+}
+
+uint64 RequestImpl::GetIdentifier() {
+  return 0;
+}
+
+}  // namespace qtcef
+
+CefRefPtr<CefRequest> CefRequest::Create() {
+  return new qtcef::RequestImpl();
+}

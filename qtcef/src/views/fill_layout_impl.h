@@ -1,0 +1,31 @@
+// CefFillLayout: every child fills the whole panel.
+
+#ifndef QTCEF_SRC_VIEWS_FILL_LAYOUT_IMPL_H_
+#define QTCEF_SRC_VIEWS_FILL_LAYOUT_IMPL_H_
+
+#include "include/views/cef_box_layout.h"
+#include "include/views/cef_fill_layout.h"
+#include "qtcef/src/views/layout_arrangement.h"
+
+namespace qtcef {
+
+class FillLayoutImpl : public CefFillLayout, public LayoutArrangement {
+ public:
+  // LayoutArrangement:
+  void Apply(QWidget* panel, const std::vector<QWidget*>& children) override;
+  void Detach() override { valid_ = false; }
+
+  // CefLayout:
+  CefRefPtr<CefBoxLayout> AsBoxLayout() override { return nullptr; }
+  CefRefPtr<CefFillLayout> AsFillLayout() override { return this; }
+  bool IsValid() override { return valid_; }
+
+ private:
+  bool valid_ = true;
+
+  IMPLEMENT_REFCOUNTING(FillLayoutImpl);
+};
+
+}  // namespace qtcef
+
+#endif  // QTCEF_SRC_VIEWS_FILL_LAYOUT_IMPL_H_

@@ -1,0 +1,15 @@
+#include "qtcef/src/views/window_widget.h"
+
+#include <QCloseEvent>
+
+#include "qtcef/src/views/window_impl.h"
+
+namespace qtcef {
+
+WindowWidget::WindowWidget(WindowImpl* window) : window_(window) {}
+
+void WindowWidget::closeEvent(QCloseEvent* event) {
+  event->setAccepted(window_->OnCloseRequested());
+}
+
+}  // namespace qtcef
