@@ -1,7 +1,7 @@
 PRESETS := linux linux-asan windows fuzz
 XVFB := xvfb-run -a -s "-screen 0 1920x1080x24"
 
-.PHONY: all setup build test dist dist-linux dist-windows package run bench fuzz clean
+.PHONY: all setup build test dist dist-linux dist-windows package run bench fuzz format lint clean
 
 all: build
 
@@ -57,6 +57,16 @@ fuzz: setup
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz
 	@scripts/run-fuzz $(FUZZ_SECONDS)
+
+# Every C++ file in the project's clang-format style (make test checks it).
+format: setup
+	@scripts/format
+
+# clang-tidy over the product's code (CI runs it after the tests).
+lint: setup
+	@cmake --preset linux >/dev/null
+	@cmake --build --preset linux
+	@scripts/lint
 
 clean:
 	rm -rf build dist

@@ -210,8 +210,11 @@ int main(int argc, char** argv) {
   listening_ended = true;
   const bool stopped_by_signal = signalled;
   // The server can also end on its own; the waiter then needs waking.
-  if (!stopped_by_signal)
-    pthread_kill(waiter.native_handle(), SIGTERM);
+  if (!stopped_by_signal) {
+    // Every thread blocks SIGTERM, so it only wakes the waiter's sigwait.
+    pthread_kill(  // NOLINT(bugprone-bad-signal-to-kill-thread)
+        waiter.native_handle(), SIGTERM);
+  }
   waiter.join();
   return stopped_by_signal ? 0 : 1;
 }

@@ -4,8 +4,6 @@
 #include <spawn.h>
 #include <unistd.h>
 
-extern char** environ;
-
 namespace platform {
 
 namespace {
@@ -13,6 +11,7 @@ namespace {
 // NULL-terminated pointers into |strings|, which must outlive them.
 std::vector<char*> Pointers(std::vector<std::string>& strings) {
   std::vector<char*> pointers;
+  pointers.reserve(strings.size() + 1);
   for (std::string& text : strings)
     pointers.push_back(text.data());
   pointers.push_back(nullptr);

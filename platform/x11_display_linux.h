@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-struct _XDisplay;
+// Xlib's display type, so that users need not see Xlib's macros.
+struct _XDisplay;  // NOLINT(bugprone-reserved-identifier)
 
 namespace platform {
 

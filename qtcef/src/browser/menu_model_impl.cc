@@ -63,38 +63,38 @@ CefMenuModel::MenuItemType MenuModelImpl::GetTypeAt(int index) {
 }
 
 bool MenuModelImpl::IsVisible(int command_id) {
-  Item* item = Find(command_id);
-  return item && item->visible;
+  return Flag(command_id, &Item::visible);
 }
 
 bool MenuModelImpl::SetVisible(int command_id, bool visible) {
-  Item* item = Find(command_id);
-  if (item)
-    item->visible = visible;
-  return item != nullptr;
+  return SetFlag(command_id, &Item::visible, visible);
 }
 
 bool MenuModelImpl::IsEnabled(int command_id) {
-  Item* item = Find(command_id);
-  return item && item->enabled;
+  return Flag(command_id, &Item::enabled);
 }
 
 bool MenuModelImpl::SetEnabled(int command_id, bool enabled) {
-  Item* item = Find(command_id);
-  if (item)
-    item->enabled = enabled;
-  return item != nullptr;
+  return SetFlag(command_id, &Item::enabled, enabled);
 }
 
 bool MenuModelImpl::IsChecked(int command_id) {
-  Item* item = Find(command_id);
-  return item && item->checked;
+  return Flag(command_id, &Item::checked);
 }
 
 bool MenuModelImpl::SetChecked(int command_id, bool checked) {
+  return SetFlag(command_id, &Item::checked, checked);
+}
+
+bool MenuModelImpl::Flag(int command_id, bool Item::*flag) {
+  const Item* item = Find(command_id);
+  return item && item->*flag;
+}
+
+bool MenuModelImpl::SetFlag(int command_id, bool Item::*flag, bool value) {
   Item* item = Find(command_id);
   if (item)
-    item->checked = checked;
+    item->*flag = value;
   return item != nullptr;
 }
 

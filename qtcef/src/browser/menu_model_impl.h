@@ -87,6 +87,9 @@ class MenuModelImpl : public CefMenuModel {
               int group_id);
   // NULL when no item has |command_id|.
   Item* Find(int command_id);
+  // A flag of the item with |command_id|: false, or not set, without one.
+  bool Flag(int command_id, bool Item::*flag);
+  bool SetFlag(int command_id, bool Item::*flag, bool value);
 
   bool is_submenu_;
   std::vector<Item> items_;

@@ -42,6 +42,17 @@ void ConfigureCommandLine(const CefMainArgs& args,
   ExportToQtWebEngine(settings, switches);
 }
 
+// Drops |object| from |list| once, if it is there.
+template <typename T>
+void EraseFirst(std::vector<CefRefPtr<T>>* list, T* object) {
+  for (auto it = list->begin(); it != list->end(); ++it) {
+    if (it->get() == object) {
+      list->erase(it);
+      return;
+    }
+  }
+}
+
 ProfileOptions GlobalProfileOptions(const CefSettings& settings) {
   ProfileOptions options;
   options.path = ToQString(settings.cache_path);
@@ -154,12 +165,7 @@ void Engine::AddBrowser(CefRefPtr<BrowserHostImpl> browser) {
 }
 
 void Engine::RemoveBrowser(BrowserHostImpl* browser) {
-  for (auto it = browsers_.begin(); it != browsers_.end(); ++it) {
-    if (it->get() == browser) {
-      browsers_.erase(it);
-      return;
-    }
-  }
+  EraseFirst(&browsers_, browser);
 }
 
 void Engine::AddWindow(CefRefPtr<WindowImpl> window) {
@@ -167,12 +173,7 @@ void Engine::AddWindow(CefRefPtr<WindowImpl> window) {
 }
 
 void Engine::RemoveWindow(WindowImpl* window) {
-  for (auto it = windows_.begin(); it != windows_.end(); ++it) {
-    if (it->get() == window) {
-      windows_.erase(it);
-      return;
-    }
-  }
+  EraseFirst(&windows_, window);
 }
 
 void Engine::AddProfile(const std::shared_ptr<Profile>& profile) {

@@ -177,6 +177,55 @@ uint32_t ReadUTF8(const char* src, size_t src_len, size_t* pos, bool* valid) {
   return c;
 }
 
+// Reads one wide character, a UTF-32 code unit, from src[*pos] and advances
+// *pos. A value that is no Unicode scalar value yields U+FFFD and sets
+// *valid to false. (Where wchar_t is UTF-16 these two are not needed.)
+[[maybe_unused]] uint32_t ReadWide(const wchar_t* src,
+                                   size_t,
+                                   size_t* pos,
+                                   bool* valid) {
+  // A wchar_t, not a char: a negative one is out of range as well.
+  // NOLINTNEXTLINE(bugprone-signed-char-misuse)
+  const uint32_t c = static_cast<uint32_t>(src[(*pos)++]);
+  if (!IsSurrogate(c) && c <= 0x10FFFF)
+    return c;
+  *valid = false;
+  return kReplacementCharacter;
+}
+
+[[maybe_unused]] size_t WriteWide(uint32_t c, wchar_t* out) {
+  out[0] = static_cast<wchar_t>(c);
+  return 1;
+}
+
+// Converts |src| code point by code point, reading with |read| and writing
+// with |write| into a buffer of |ratio| output units for every input unit,
+// and hands the result to |output|. Returns 1, or 0 when |src| held
+// ill-formed input (converted anyway, as U+FFFD) or memory ran out.
+template <typename In, typename Out, typename String>
+int Convert(const In* src,
+            size_t src_len,
+            size_t ratio,
+            uint32_t (*read)(const In*, size_t, size_t*, bool*),
+            size_t (*write)(uint32_t, Out*),
+            String* output) {
+  if (!output)
+    return 0;
+  if (!src)
+    src_len = 0;
+  if (src_len >= SIZE_MAX / ratio)
+    return 0;
+  Out* buffer = AllocateChars<Out>(src_len * ratio);
+  if (!buffer)
+    return 0;
+  bool valid = true;
+  size_t length = 0;
+  for (size_t pos = 0; pos < src_len;)
+    length += write(read(src, src_len, &pos, &valid), buffer + length);
+  SetOwned(buffer, length, output);
+  return valid ? 1 : 0;
+}
+
 }  // namespace
 
 extern "C" {
@@ -244,29 +293,16 @@ int cef_string_wide_to_utf16(const wchar_t* src,
   // wchar_t and char16 are one type here.
   return cef_string_utf16_set(src, src_len, output, 1);
 #else
-  if (src_len >= SIZE_MAX / 2)
-    return 0;
-  char16* buffer = AllocateChars<char16>(src_len * 2);
-  if (!buffer)
-    return 0;
-  bool valid = true;
-  size_t length = 0;
-  for (size_t i = 0; i < src_len; ++i) {
-    uint32_t c = static_cast<uint32_t>(src[i]);
-    if (IsSurrogate(c) || c > 0x10FFFF) {
-      c = kReplacementCharacter;
-      valid = false;
-    }
-    length += WriteUTF16(c, buffer + length);
-  }
-  SetOwned(buffer, length, output);
-  return valid ? 1 : 0;
+  // A value above U+FFFF takes two code units.
+  return Convert(src, src_len, 2, ReadWide, WriteUTF16, output);
 #endif
 }
 
 int cef_string_utf16_to_wide(const char16* src,
                              size_t src_len,
                              cef_string_wide_t* output) {
+#if defined(WCHAR_T_IS_UTF16)
+  // The same encoding: unpaired surrogates pass through as they are.
   if (!output)
     return 0;
   if (!src)
@@ -274,61 +310,27 @@ int cef_string_utf16_to_wide(const char16* src,
   wchar_t* buffer = AllocateChars<wchar_t>(src_len);
   if (!buffer)
     return 0;
-#if defined(WCHAR_T_IS_UTF16)
-  // The same encoding: unpaired surrogates pass through as they are.
   if (src_len)
     memcpy(buffer, src, src_len * sizeof(wchar_t));
   SetOwned(buffer, src_len, output);
   return 1;
 #else
-  bool valid = true;
-  size_t length = 0;
-  for (size_t pos = 0; pos < src_len;)
-    buffer[length++] =
-        static_cast<wchar_t>(ReadUTF16(src, src_len, &pos, &valid));
-  SetOwned(buffer, length, output);
-  return valid ? 1 : 0;
+  return Convert(src, src_len, 1, ReadUTF16, WriteWide, output);
 #endif
 }
 
 int cef_string_utf8_to_utf16(const char* src,
                              size_t src_len,
                              cef_string_utf16_t* output) {
-  if (!output)
-    return 0;
-  if (!src)
-    src_len = 0;
   // Every byte yields at most one code unit: four bytes make a surrogate pair.
-  char16* buffer = AllocateChars<char16>(src_len);
-  if (!buffer)
-    return 0;
-  bool valid = true;
-  size_t length = 0;
-  for (size_t pos = 0; pos < src_len;)
-    length += WriteUTF16(ReadUTF8(src, src_len, &pos, &valid), buffer + length);
-  SetOwned(buffer, length, output);
-  return valid ? 1 : 0;
+  return Convert(src, src_len, 1, ReadUTF8, WriteUTF16, output);
 }
 
 int cef_string_utf16_to_utf8(const char16* src,
                              size_t src_len,
                              cef_string_utf8_t* output) {
-  if (!output)
-    return 0;
-  if (!src)
-    src_len = 0;
   // One code unit takes at most three bytes; a pair of them, four.
-  if (src_len >= SIZE_MAX / 3)
-    return 0;
-  char* buffer = AllocateChars<char>(src_len * 3);
-  if (!buffer)
-    return 0;
-  bool valid = true;
-  size_t length = 0;
-  for (size_t pos = 0; pos < src_len;)
-    length += WriteUTF8(ReadUTF16(src, src_len, &pos, &valid), buffer + length);
-  SetOwned(buffer, length, output);
-  return valid ? 1 : 0;
+  return Convert(src, src_len, 3, ReadUTF16, WriteUTF8, output);
 }
 
 int cef_string_ascii_to_utf16(const char* src,
