@@ -1,6 +1,7 @@
 #include "client/handler/client_handler.h"
 
 #include "client/handler/client_request_context_handler.h"
+#include "client/handler/game_window.h"
 #include "client/handler/load_error_page.h"
 #include "client/handler/navigation_policy.h"
 #include "client/main/version_gate.h"
@@ -60,7 +61,9 @@ void ClientHandler::OnTitleChange(CefRefPtr<CefBrowser> browser,
 void ClientHandler::OnAfterCreated(CefRefPtr<CefBrowser> browser) {
   browser_list_.push_back(browser);
   if (!use_views_)
-    PrepareNativeWindow(browser);
+    // CEF on Linux leaves the title to its host; on Windows it is the one
+    // CEF took from the window's description already.
+    SetNativeWindowTitle(browser, kGameWindowTitle);
 }
 
 bool ClientHandler::DoClose(CefRefPtr<CefBrowser> /*browser*/) {

@@ -75,14 +75,11 @@ class ClientHandler : public CefClient,
                       bool user_gesture,
                       bool is_redirect) override;
 
-  // Sets the text of |browser|'s native top-level window.
+ private:
+  // The one platform hook: sets the text of |browser|'s native top-level
+  // window (Win32 or X11).
   void SetNativeWindowTitle(CefRefPtr<CefBrowser> browser,
                             const CefString& title);
-
- private:
-  // Platform step for a new native window; on Linux, where CEF's window
-  // description carries no title, it gives the window the game's title.
-  void PrepareNativeWindow(CefRefPtr<CefBrowser> browser);
 
   CriticalSection context_lock_;
   CefRefPtr<CefRequestContext> request_context_;

@@ -8,7 +8,3 @@ void ClientHandler::SetNativeWindowTitle(CefRefPtr<CefBrowser> browser,
   const std::wstring text = title.ToWString();
   SetWindowTextW(window, text.c_str());
 }
-
-void ClientHandler::PrepareNativeWindow(CefRefPtr<CefBrowser> /*browser*/) {
-  // CEF already titled the window from its description.
-}
