@@ -145,12 +145,23 @@ TEST_F(qtcef_Storage, PreferencesAreSetReadBackAndRefused) {
           ->GetInt(),
       2);
 
-  // Kept as JSON in the profile folder, for the next start.
-  QFile file(QString::fromStdString(cache_path()) + "/Preferences");
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
-  EXPECT_EQ(
-      root["profile"]["default_content_setting_values"]["plugins"].toInt(), 2);
+  // Kept as JSON in the profile folder for the next start, written once
+  // the caller has gone on.
+  const QString path = QString::fromStdString(cache_path()) + "/Preferences";
+  auto saved_plugins = [&] {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+      return -1;
+    const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+    return root["profile"]["default_content_setting_values"]["plugins"].toInt(
+        -1);
+  };
+  EXPECT_TRUE(RunUntil([&] { return saved_plugins() == 2; }));
+  // A value set again unchanged is not written again.
+  ASSERT_TRUE(QFile::remove(path));
+  EXPECT_TRUE(context->SetPreference(
+      "profile.default_content_setting_values.plugins", block, error));
+  EXPECT_FALSE(RunUntil([&] { return QFile::exists(path); }, 300));
 }
 
 TEST_F(qtcef_Storage, DeleteCookiesFollowsCefsRules) {

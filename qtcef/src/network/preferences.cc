@@ -88,6 +88,13 @@ void SetPath(CefRefPtr<CefDictionaryValue> root,
 
 Preferences::Preferences(const QString& file) : file_(file) {
   Load();
+  save_timer_.setSingleShot(true);
+  save_timer_.setInterval(0);
+  QObject::connect(&save_timer_, &QTimer::timeout, [this] { Flush(); });
+}
+
+Preferences::~Preferences() {
+  Flush();
 }
 
 bool Preferences::Has(const std::string& name) const {
@@ -123,17 +130,25 @@ bool Preferences::Set(const std::string& name,
     *error = "Trying to modify an unregistered preference";
     return false;
   }
+  auto it = values_.find(name);
   if (!value || value->GetType() == VTYPE_NULL) {
-    values_.erase(name);
+    if (it == values_.end())
+      return true;
+    values_.erase(it);
   } else if (value->GetType() != info->type) {
     *error = std::string("Trying to set a preference of type ") +
              TypeName(info->type) + " to a value of type " +
              TypeName(value->GetType());
     return false;
+  } else if (it != values_.end() && it->second->IsEqual(value)) {
+    return true;
   } else {
     values_[name] = value->Copy();
   }
-  Save();
+  if (!file_.isEmpty()) {
+    unsaved_ = true;
+    save_timer_.start();
+  }
   return true;
 }
 
@@ -152,9 +167,11 @@ void Preferences::Load() {
   }
 }
 
-void Preferences::Save() const {
-  if (file_.isEmpty())
+void Preferences::Flush() {
+  if (!unsaved_)
     return;
+  unsaved_ = false;
+  save_timer_.stop();
   QJsonObject root;
   for (const auto& entry : values_)
     SetPath(root, QString::fromStdString(entry.first).split('.'),

@@ -4,6 +4,7 @@
 #define QTCEF_SRC_NETWORK_PREFERENCES_H_
 
 #include <QString>
+#include <QTimer>
 #include <map>
 #include <string>
 
@@ -14,8 +15,15 @@ namespace qtcef {
 class Preferences {
  public:
   // An empty |file| keeps the values in memory only; otherwise the values
-  // set are loaded from it now and saved to it on every change.
+  // set are loaded from it now, and saved to it from the event loop after
+  // they change: one write for a burst of changes, made once the caller
+  // has gone on (a browser's start, say), and none for a value set again
+  // unchanged.
   explicit Preferences(const QString& file);
+  // Saves what is still unsaved.
+  ~Preferences();
+  Preferences(const Preferences&) = delete;
+  Preferences& operator=(const Preferences&) = delete;
 
   bool Has(const std::string& name) const;
   // A new value: the one set, else the default; NULL for an unknown name.
@@ -29,13 +37,16 @@ class Preferences {
   bool Set(const std::string& name,
            CefRefPtr<CefValue> value,
            std::string* error);
+  // Saves any change not yet saved, now.
+  void Flush();
 
  private:
   void Load();
-  void Save() const;
 
   QString file_;
   std::map<std::string, CefRefPtr<CefValue>> values_;
+  bool unsaved_ = false;
+  QTimer save_timer_;
 };
 
 }  // namespace qtcef

@@ -121,6 +121,7 @@ void Profile::ApplyPreferences() {
 }
 
 void Profile::Close() {
+  preferences_.Flush();
   if (!qt_profile_)
     return;
   cookies_.reset();
