@@ -41,14 +41,16 @@ package: setup
 run: dist-linux
 	scripts/run-demo
 
-# Start-up time and peak memory of the client against a bare Qt WebEngine
-# host, over RUNS runs (not a test).
-RUNS ?= 5
+# The client against anchors of its own kind, side by side, over RUNS runs
+# of each (not a test).
+RUNS ?= 15
 bench: setup
 	@cmake --preset linux >/dev/null
 	@cmake --build --preset linux
-	$(XVFB) build/linux/bench/ztv_startup_bench build/linux/client/game.ztv \
-	  build/linux/bench/ztv_bare_host build/linux/demo/ztv_demo_server $(RUNS)
+	$(XVFB) build/linux/bench/ztv_bench build/linux/client/game.ztv \
+	  build/linux/bench/ztv_bare_host build/linux/demo/ztv_demo_server \
+	  build/linux/bench/ztv_reset_runner build/linux/launcher/ZTV \
+	  build/linux/bench/ztv_time_probe $(RUNS)
 
 # Every fuzz target for FUZZ_SECONDS each, with its executions and findings
 # (not a test; make test runs each one briefly).

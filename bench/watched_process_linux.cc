@@ -1,0 +1,219 @@
+#include "bench/watched_process_linux.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+extern char** environ;
+
+namespace bench {
+
+namespace {
+
+// Our environment with |added| put over it.
+std::vector<std::string> Environment(const std::vector<std::string>& added) {
+  std::vector<std::string> result;
+  for (char** entry = environ; *entry; ++entry) {
+    const std::string text = *entry;
+    const std::string name = text.substr(0, text.find('='));
+    const bool replaced =
+        std::any_of(added.begin(), added.end(), [&](const std::string& a) {
+          return a.compare(0, name.size() + 1, name + "=") == 0;
+        });
+    if (!replaced)
+      result.push_back(text);
+  }
+  result.insert(result.end(), added.begin(), added.end());
+  return result;
+}
+
+std::vector<char*> Pointers(std::vector<std::string>& strings) {
+  std::vector<char*> pointers;
+  for (std::string& text : strings)
+    pointers.push_back(text.data());
+  pointers.push_back(nullptr);
+  return pointers;
+}
+
+}  // namespace
+
+double Now() {
+  timespec now;
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<double>(now.tv_sec) + now.tv_nsec / 1e9;
+}
+
+WatchedProcess::WatchedProcess(const Launch& launch) {
+  int fds[2];
+  if (pipe2(fds, O_CLOEXEC) != 0)
+    return;
+  std::vector<std::string> argv = launch.argv;
+  std::vector<std::string> environment = Environment(launch.environment);
+  std::vector<char*> argv_pointers = Pointers(argv);
+  std::vector<char*> environment_pointers = Pointers(environment);
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  if (launch.discard_output) {
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null",
+                                     O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+  } else {
+    posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], STDERR_FILENO);
+  }
+  if (!launch.working_dir.empty())
+    posix_spawn_file_actions_addchdir_np(&actions, launch.working_dir.c_str());
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+  posix_spawnattr_setpgroup(&attributes, 0);
+
+  start_ = Now();
+  if (posix_spawn(&pid_, argv_pointers[0], &actions, &attributes,
+                  argv_pointers.data(), environment_pointers.data()) != 0) {
+    pid_ = -1;
+  }
+  posix_spawnattr_destroy(&attributes);
+  posix_spawn_file_actions_destroy(&actions);
+  close(fds[1]);
+  output_fd_ = fds[0];
+  fcntl(output_fd_, F_SETFL, O_NONBLOCK);
+}
+
+WatchedProcess::~WatchedProcess() {
+  StopSampling();
+  if (pid_ > 0 && exit_time_ < 0) {
+    kill(-pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+  }
+  if (output_fd_ >= 0)
+    close(output_fd_);
+}
+
+void WatchedProcess::Poll(int timeout_ms) {
+  if (output_closed_) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(timeout_ms));
+    return;
+  }
+  pollfd request = {output_fd_, POLLIN, 0};
+  if (poll(&request, 1, timeout_ms) <= 0)
+    return;
+  char buffer[4096];
+  ssize_t got;
+  while ((got = read(output_fd_, buffer, sizeof(buffer))) != 0) {
+    if (got < 0)
+      return;
+    const double arrived = Now();
+    partial_.append(buffer, static_cast<size_t>(got));
+    size_t end;
+    while ((end = partial_.find('\n')) != std::string::npos) {
+      lines_.push_back({arrived, partial_.substr(0, end)});
+      partial_.erase(0, end + 1);
+    }
+  }
+  output_closed_ = true;
+}
+
+const WatchedProcess::Line* WatchedProcess::Find(
+    const std::string& text) const {
+  for (const Line& line : lines_) {
+    if (line.text.find(text) != std::string::npos)
+      return &line;
+  }
+  return nullptr;
+}
+
+double WatchedProcess::LineTime(const std::string& text) const {
+  const Line* line = Find(text);
+  return line ? line->time : -1;
+}
+
+const std::string* WatchedProcess::FirstLine(const std::string& text) const {
+  const Line* line = Find(text);
+  return line ? &line->text : nullptr;
+}
+
+void WatchedProcess::StartSampling() {
+  sampling_ = true;
+  sampler_ = std::thread([this] {
+    while (sampling_) {
+      peak_kib_ = std::max(peak_kib_.load(), TreeRssKib(pid_));
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+  });
+}
+
+long WatchedProcess::StopSampling() {
+  sampling_ = false;
+  if (sampler_.joinable())
+    sampler_.join();
+  return peak_kib_;
+}
+
+bool WatchedProcess::Exited() {
+  if (exit_time_ >= 0)
+    return true;
+  int status = 0;
+  if (pid_ <= 0 || waitpid(pid_, &status, WNOHANG) != pid_)
+    return false;
+  exit_time_ = Now();
+  exit_code_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  // Whatever the program left running goes with it.
+  kill(-pid_, SIGKILL);
+  return true;
+}
+
+bool WatchedProcess::WaitForExit(double timeout) {
+  const double deadline = Now() + timeout;
+  while (!Exited()) {
+    if (Now() > deadline)
+      return false;
+    Poll(1);
+  }
+  return true;
+}
+
+long TreeRssKib(pid_t root) {
+  std::map<pid_t, pid_t> parents;
+  std::map<pid_t, long> rss;
+  std::error_code error;
+  for (const auto& entry :
+       std::filesystem::directory_iterator("/proc", error)) {
+    const std::string name = entry.path().filename();
+    if (name.find_first_not_of("0123456789") != std::string::npos)
+      continue;
+    std::ifstream status(entry.path() / "status");
+    const pid_t pid = std::stoi(name);
+    std::string line;
+    while (std::getline(status, line)) {
+      if (line.rfind("PPid:", 0) == 0)
+        parents[pid] = std::stoi(line.substr(5));
+      else if (line.rfind("VmRSS:", 0) == 0)
+        rss[pid] = std::stol(line.substr(6));
+    }
+  }
+  long total = 0;
+  for (const auto& [pid, kib] : rss) {
+    for (pid_t p = pid; p > 1; p = parents.count(p) ? parents[p] : 0) {
+      if (p == root) {
+        total += kib;
+        break;
+      }
+    }
+  }
+  return total;
+}
+
+}  // namespace bench
