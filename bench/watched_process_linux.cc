@@ -3,17 +3,17 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
+
+#include "platform/spawn_linux.h"
 
 extern char** environ;
 
@@ -38,14 +38,6 @@ std::vector<std::string> Environment(const std::vector<std::string>& added) {
   return result;
 }
 
-std::vector<char*> Pointers(std::vector<std::string>& strings) {
-  std::vector<char*> pointers;
-  for (std::string& text : strings)
-    pointers.push_back(text.data());
-  pointers.push_back(nullptr);
-  return pointers;
-}
-
 }  // namespace
 
 double Now() {
@@ -58,35 +50,20 @@ WatchedProcess::WatchedProcess(const Launch& launch) {
   int fds[2];
   if (pipe2(fds, O_CLOEXEC) != 0)
     return;
-  std::vector<std::string> argv = launch.argv;
-  std::vector<std::string> environment = Environment(launch.environment);
-  std::vector<char*> argv_pointers = Pointers(argv);
-  std::vector<char*> environment_pointers = Pointers(environment);
-
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  if (launch.discard_output) {
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null",
-                                     O_WRONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
-  } else {
-    posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, fds[1], STDERR_FILENO);
-  }
-  if (!launch.working_dir.empty())
-    posix_spawn_file_actions_addchdir_np(&actions, launch.working_dir.c_str());
-  posix_spawnattr_t attributes;
-  posix_spawnattr_init(&attributes);
-  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
-  posix_spawnattr_setpgroup(&attributes, 0);
-
+  const int discard =
+      launch.discard_output ? open("/dev/null", O_WRONLY | O_CLOEXEC) : -1;
+  platform::SpawnRequest request;
+  request.program = launch.argv[0];
+  request.argv = launch.argv;
+  request.working_dir = launch.working_dir;
+  request.environment = Environment(launch.environment);
+  request.output_fd = launch.discard_output ? discard : fds[1];
+  request.new_process_group = true;
   start_ = Now();
-  if (posix_spawn(&pid_, argv_pointers[0], &actions, &attributes,
-                  argv_pointers.data(), environment_pointers.data()) != 0) {
+  if (platform::Spawn(request, &pid_) != 0)
     pid_ = -1;
-  }
-  posix_spawnattr_destroy(&attributes);
-  posix_spawn_file_actions_destroy(&actions);
+  if (discard >= 0)
+    close(discard);
   close(fds[1]);
   output_fd_ = fds[0];
   fcntl(output_fd_, F_SETFL, O_NONBLOCK);

@@ -36,9 +36,22 @@ int Spawn(const SpawnRequest& request, pid_t* pid) {
                                      request.stderr_file.c_str(),
                                      O_WRONLY | O_CREAT | O_TRUNC, 0644);
   }
+  if (request.output_fd >= 0) {
+    posix_spawn_file_actions_adddup2(&actions, request.output_fd,
+                                     STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, request.output_fd,
+                                     STDERR_FILENO);
+  }
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  if (request.new_process_group) {
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attributes, 0);
+  }
   const int error = posix_spawn(
-      pid, request.program.c_str(), &actions, nullptr, argv_pointers.data(),
+      pid, request.program.c_str(), &actions, &attributes, argv_pointers.data(),
       request.environment.empty() ? environ : environment_pointers.data());
+  posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   return error;
 }

@@ -18,6 +18,12 @@ struct SpawnRequest {
   std::vector<std::string> environment;
   // Where the program's standard error goes; empty keeps this process's.
   std::string stderr_file;
+  // When not negative, the descriptor that takes both the program's
+  // standard output and its standard error.
+  int output_fd = -1;
+  // Starts the program in a process group of its own, which can then be
+  // signalled as a whole.
+  bool new_process_group = false;
 };
 
 // Starts the program without waiting for it. Returns 0 and its process ID,
