@@ -28,7 +28,6 @@ BrowserRun RunBrowser(const Launch& launch,
   process.StartSampling();
   const double start = process.start();
   const auto pid = static_cast<unsigned long>(process.pid());
-  platform::XWindow window = 0;
   bool sampling = true;
   while (!process.Exited() && Now() < start + kGiveUpSeconds &&
          (sampling || run.first_console < 0 || run.first_frame < 0)) {
@@ -38,7 +37,7 @@ BrowserRun RunBrowser(const Launch& launch,
     if (run.first_frame < 0) {
       // Looked up each time: Qt may replace a window's native window once
       // it knows how the window will be drawn.
-      window = WindowOfProcess(display, pid);
+      const platform::XWindow window = WindowOfProcess(display, pid);
       if (window && ShowsFrame(display, window))
         run.first_frame = Now() - start;
     }
@@ -49,7 +48,7 @@ BrowserRun RunBrowser(const Launch& launch,
   }
   if (sampling)
     run.peak_kib = process.StopSampling();
-  window = WindowOfProcess(display, pid);
+  const platform::XWindow window = WindowOfProcess(display, pid);
   if (!window || process.Exited())
     return run;
   // As the player closes it: the window manager's close request.
