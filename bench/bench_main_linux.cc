@@ -158,7 +158,7 @@ struct Setup {
   fs::path work;
   std::string url;
   std::vector<std::string> client_argv;
-  std::vector<std::string> environment;
+  std::map<std::string, std::optional<std::string>> environment;
   fs::path data;  // XDG_DATA_HOME, where both keep their profiles
 };
 
@@ -361,9 +361,9 @@ int main(int argc, char** argv) {
   setup.data = setup.work / "data";
   // Both browsers log the page's console messages through Qt's "js"
   // category, which says nothing at info level unless asked.
-  setup.environment = {"XDG_DATA_HOME=" + setup.data.string(),
-                       "QTWEBENGINE_DISABLE_SANDBOX=1",
-                       "QT_LOGGING_RULES=js.info=true"};
+  setup.environment = {{"XDG_DATA_HOME", setup.data.string()},
+                       {"QTWEBENGINE_DISABLE_SANDBOX", "1"},
+                       {"QT_LOGGING_RULES", "js.info=true"}};
 
   PrintMachine();
   std::printf("%d runs of each, alternating; min / median\n\n", runs);

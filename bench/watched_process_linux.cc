@@ -15,30 +15,7 @@
 
 #include "platform/spawn_linux.h"
 
-extern char** environ;
-
 namespace bench {
-
-namespace {
-
-// Our environment with |added| put over it.
-std::vector<std::string> Environment(const std::vector<std::string>& added) {
-  std::vector<std::string> result;
-  for (char** entry = environ; *entry; ++entry) {
-    const std::string text = *entry;
-    const std::string name = text.substr(0, text.find('='));
-    const bool replaced =
-        std::any_of(added.begin(), added.end(), [&](const std::string& a) {
-          return a.compare(0, name.size() + 1, name + "=") == 0;
-        });
-    if (!replaced)
-      result.push_back(text);
-  }
-  result.insert(result.end(), added.begin(), added.end());
-  return result;
-}
-
-}  // namespace
 
 double Now() {
   timespec now;
@@ -56,7 +33,7 @@ WatchedProcess::WatchedProcess(const Launch& launch) {
   request.program = launch.argv[0];
   request.argv = launch.argv;
   request.working_dir = launch.working_dir;
-  request.environment = Environment(launch.environment);
+  request.environment = platform::EnvironmentWith(launch.environment);
   request.output_fd = launch.discard_output ? discard : fds[1];
   request.new_process_group = true;
   start_ = Now();

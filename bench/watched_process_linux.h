@@ -4,6 +4,8 @@
 #include <sys/types.h>
 
 #include <atomic>
+#include <map>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -17,8 +19,9 @@ double Now();
 struct Launch {
   std::vector<std::string> argv;  // argv[0] is the program's path
   std::string working_dir;
-  std::vector<std::string> environment;  // NAME=value, added to ours
-  bool discard_output = false;           // a server's chatter nobody reads
+  // Put over ours; a name without a value is removed.
+  std::map<std::string, std::optional<std::string>> environment;
+  bool discard_output = false;  // a server's chatter nobody reads
 };
 
 // A program started in a process group of its own, with its standard output

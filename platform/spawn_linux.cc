@@ -20,6 +20,25 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
 
 }  // namespace
 
+std::vector<std::string> EnvironmentWith(
+    const std::map<std::string, std::optional<std::string>>& changes) {
+  std::map<std::string, std::optional<std::string>> variables;
+  for (char** entry = environ; *entry; ++entry) {
+    const std::string text = *entry;
+    const size_t equals = text.find('=');
+    if (equals != std::string::npos)
+      variables[text.substr(0, equals)] = text.substr(equals + 1);
+  }
+  for (const auto& [name, value] : changes)
+    variables[name] = value;
+  std::vector<std::string> entries;
+  for (const auto& [name, value] : variables) {
+    if (value)
+      entries.push_back(name + "=" + *value);
+  }
+  return entries;
+}
+
 int Spawn(const SpawnRequest& request, pid_t* pid) {
   std::vector<std::string> argv = request.argv;
   std::vector<std::string> environment = request.environment;

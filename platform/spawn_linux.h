@@ -3,6 +3,8 @@
 
 #include <sys/types.h>
 
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,11 @@ struct SpawnRequest {
   // signalled as a whole.
   bool new_process_group = false;
 };
+
+// This process's environment as "NAME=value" entries, with |changes| made:
+// a name with a value is set to it, a name without one is removed.
+std::vector<std::string> EnvironmentWith(
+    const std::map<std::string, std::optional<std::string>>& changes);
 
 // Starts the program without waiting for it. Returns 0 and its process ID,
 // or the error number when it could not be started.

@@ -8,28 +8,13 @@
 
 #include "platform/spawn_linux.h"
 
-extern char** environ;
-
 ChildProcess::ChildProcess(const Options& options) {
-  std::map<std::string, std::optional<std::string>> env;
-  for (char** entry = environ; *entry; ++entry) {
-    const std::string text = *entry;
-    const size_t equals = text.find('=');
-    if (equals != std::string::npos)
-      env[text.substr(0, equals)] = text.substr(equals + 1);
-  }
-  for (const auto& [name, value] : options.environment)
-    env[name] = value;
-
   platform::SpawnRequest request;
   request.program = options.program.string();
   request.argv = options.args;
   request.argv.insert(request.argv.begin(), request.program);
   request.working_dir = options.working_dir.string();
-  for (const auto& [name, value] : env) {
-    if (value)
-      request.environment.push_back(name + "=" + *value);
-  }
+  request.environment = platform::EnvironmentWith(options.environment);
   request.stderr_file = options.stderr_file.string();
   pid_t pid = 0;
   started_ = platform::Spawn(request, &pid) == 0;
