@@ -1,7 +1,7 @@
 PRESETS := linux linux-asan windows fuzz
 XVFB := xvfb-run -a -s "-screen 0 1920x1080x24"
 
-.PHONY: all setup build test dist dist-linux dist-windows package run bench fuzz format lint clean
+.PHONY: all setup build test dist dist-linux dist-windows package run explore bench fuzz format lint clean
 
 all: build
 
@@ -40,6 +40,15 @@ package: setup
 
 run: dist-linux
 	scripts/run-demo
+
+# Every generated state of the player's data against the real client, with
+# the invariants checked after each start (not a test; make test runs a
+# sample). Needs root.
+explore: setup
+	@cmake --preset linux >/dev/null
+	@cmake --build --preset linux
+	$(XVFB) build/linux/tests/explorer/ztv_explorer \
+	  build/linux/client/game.ztv build/linux/tests/explorer/libztv_fault_shim.so
 
 # The client against anchors of its own kind, side by side, over RUNS runs
 # of each (not a test).

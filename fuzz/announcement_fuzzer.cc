@@ -49,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(pending_web_version == (disagrees ? web : ""));
 
   if (disagrees) {
-    // Recorded and read back at the next start, it agrees.
-    FUZZ_CHECK(PrepareWebVersion(pending_web_version) == 0);
+    // Prepared as it was announced, then recorded and read back at the next
+    // start, it agrees.
     FUZZ_CHECK(CommitWebVersion(pending_web_version) == 0);
     web_version = "0.0.0.0";
     ReadWebVersion();

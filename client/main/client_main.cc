@@ -7,6 +7,7 @@
 #include "client/main/post_shutdown.h"
 #include "client/main/profile_folder.h"
 #include "client/main/profile_lock.h"
+#include "client/main/profile_state.h"
 #include "client/main/version_gate.h"
 #include "include/cef_app.h"
 
@@ -14,14 +15,25 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Without a usable profile folder the engine keeps the profile in memory, and
-// the update reset has no folder to look after.
-void GiveUpProfileFolder(const std::string& reason, fs::path* profile_folder) {
+// Without its folder the engine keeps the profile in memory, the update
+// reset has no folder to look after, and the version gate records nothing
+// for a folder it did not use. The player hears of it on the terminal at
+// once, and through the log and the update-error notice at the end.
+void GiveUpProfileFolder(const std::string& reason,
+                         const FileError& trouble,
+                         fs::path* profile_folder) {
   std::fprintf(stderr,
                "ZTV: the profile folder cannot be used (%s); this run keeps "
                "the game's cookies in memory only.\n",
                reason.c_str());
+  WriteUpdateErrorLog(trouble);
+  web_announcements_ignored = true;
   profile_folder->clear();
+}
+
+std::string Describe(const FileError& trouble) {
+  return "error " + std::to_string(trouble.code) + " at " +
+         trouble.path.u8string();
 }
 
 }  // namespace
@@ -43,32 +55,39 @@ int RunClient(const CefMainArgs& main_args) {
   const int sub_process_result = CefExecuteProcess(main_args, app, nullptr);
   if (sub_process_result >= 0)
     return sub_process_result;
+  if (version_file_error.code != 0)
+    WriteUpdateErrorLog(version_file_error);
 
   // Only the browser process looks at the profile folder, and only while it
   // holds the folder's lock: a second start just shows the running client.
   ProfileLock lock;
+  FileError given_up;
   if (!profile_folder.empty()) {
-    const std::string problem = ProfileFolderProblem(profile_folder);
-    if (!problem.empty())
-      GiveUpProfileFolder(problem, &profile_folder);
-  }
-  if (!profile_folder.empty()) {
-    switch (lock.Acquire(profile_folder)) {
-      case ProfileLock::Result::kAcquired:
-        RecoverSavedCookies(profile_folder);
-        break;
-      case ProfileLock::Result::kHeldElsewhere:
-        lock.ShowHolder();
-        return 0;
-      case ProfileLock::Result::kFailed:
-        GiveUpProfileFolder("its lock file cannot be opened: error " +
-                                std::to_string(lock.error()),
-                            &profile_folder);
-        break;
+    std::string reason = ProfileFolderProblem(profile_folder, &given_up.code);
+    if (!reason.empty()) {
+      given_up.path = profile_folder;
+    } else {
+      switch (lock.Acquire(profile_folder)) {
+        case ProfileLock::Result::kAcquired:
+          given_up = CheckProfileFolder(profile_folder);
+          break;
+        case ProfileLock::Result::kHeldElsewhere:
+          lock.ShowHolder();
+          return 0;
+        case ProfileLock::Result::kFailed:
+          given_up = {lock.error(), ProfileLock::PathFor(profile_folder)};
+          break;
+      }
+      if (given_up.code != 0)
+        reason = Describe(given_up);
     }
+    if (given_up.code != 0)
+      GiveUpProfileFolder(reason, given_up, &profile_folder);
   }
+  TakeUpPreparedWebVersion(profile_folder.empty() ||
+                           HoldsOnlyCookies(profile_folder));
   // The path goes to CEF in the platform's own encoding, so that the cache,
-  // the cookie file and the folder the update reset deletes are one folder.
+  // the cookie file and the folder the update reset wipes are one folder.
   if (!profile_folder.empty())
     CefString(&settings.cache_path) = profile_folder.native();
 
@@ -77,6 +96,6 @@ int RunClient(const CefMainArgs& main_args) {
   CefShutdown();
 
   int exit_code = 0;
-  RunPostShutdownActions(profile_folder, &exit_code);
+  RunPostShutdownActions(profile_folder, given_up, &exit_code);
   return exit_code;
 }

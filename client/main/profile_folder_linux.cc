@@ -2,13 +2,14 @@
 
 #include <limits.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <string>
 
 namespace {
 
 // Room kept for the longest name the client and the engine use in or beside
-// the folder ("Local Storage/leveldb/MANIFEST-000001", "ZTV.Cookies.1000").
+// the folder ("Local Storage/leveldb/MANIFEST-000001", "ZTV.lock").
 constexpr size_t kNamesInside = 64;
 
 // Whether |text| is well-formed UTF-8: no stray or missing continuation
@@ -47,23 +48,29 @@ bool IsUtf8(const std::string& text) {
 }  // namespace
 
 std::filesystem::path GetProfileFolderPath() {
+  // A relative value would move the profile with the working folder; the
+  // XDG rules have it ignored, and the same goes for HOME.
   const char* data_home = std::getenv("XDG_DATA_HOME");
-  if (data_home && *data_home)
+  if (data_home && *data_home == '/')
     return std::filesystem::path(std::string(data_home) + "/ZTV");
   const char* home = std::getenv("HOME");
-  if (home && *home)
+  if (home && *home == '/')
     return std::filesystem::path(std::string(home) + "/.local/share/ZTV");
   return std::filesystem::path();
 }
 
-std::string ProfileFolderProblem(const std::filesystem::path& folder) {
+std::string ProfileFolderProblem(const std::filesystem::path& folder,
+                                 int* code) {
+  *code = EILSEQ;
   if (!IsUtf8(folder.native()))
     return "its path is not UTF-8";
+  *code = ENAMETOOLONG;
   if (folder.native().size() + kNamesInside >= PATH_MAX)
     return "its path is too long";
   for (const std::filesystem::path& part : folder) {
     if (part.native().size() > NAME_MAX)
       return "a name in its path is too long";
   }
+  *code = 0;
   return std::string();
 }

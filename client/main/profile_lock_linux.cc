@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -33,10 +34,23 @@ ProfileLock::Result ProfileLock::Acquire(
   // The engine would create the parent for the folder anyway.
   std::error_code ignored;
   std::filesystem::create_directories(path.parent_path(), ignored);
-  // Close-on-exec: the engine's helper processes must not hold it on.
-  const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  // Close-on-exec: the engine's helper processes must not hold it on. A
+  // link is never followed, so no file elsewhere is emptied and written
+  // to, and a pipe or device under that name never holds the start up.
+  const int fd =
+      open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+           0600);
   if (fd < 0) {
     error_ = errno;
+    return Result::kFailed;
+  }
+  struct stat info;
+  if (fstat(fd, &info) != 0)
+    error_ = errno;
+  else if (!S_ISREG(info.st_mode))
+    error_ = EINVAL;
+  if (error_ != 0) {
+    close(fd);
     return Result::kFailed;
   }
   if (flock(fd, LOCK_EX | LOCK_NB) != 0) {

@@ -55,12 +55,23 @@ ProfileLock::Result ProfileLock::Acquire(
   std::error_code ignored;
   std::filesystem::create_directories(path.parent_path(), ignored);
   // Shared access, so that a second start can open the file, fail to lock
-  // it and read whose it is; not inherited by the engine's helpers.
-  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  // it and read whose it is; not inherited by the engine's helpers. A
+  // reparse point is opened itself, not followed, and refused.
+  const HANDLE file = CreateFileW(
+      path.c_str(), GENERIC_READ | GENERIC_WRITE,
+      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     error_ = static_cast<int>(GetLastError());
+    return Result::kFailed;
+  }
+  BY_HANDLE_FILE_INFORMATION info = {};
+  if (!GetFileInformationByHandle(file, &info) ||
+      (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+    error_ = info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT
+                 ? ERROR_BAD_FILE_TYPE
+                 : static_cast<int>(GetLastError());
+    CloseHandle(file);
     return Result::kFailed;
   }
   OVERLAPPED locked = {};

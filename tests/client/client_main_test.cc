@@ -1,8 +1,8 @@
 #include "client/main/client_main.h"
 
-#include "client/main/post_shutdown.h"
 #include "client/main/profile_lock.h"
 #include "tests/client/client_test_base.h"
+#include "tests/client/hostile_files.h"
 #include "tests/client/profile_environment.h"
 
 namespace {
@@ -36,6 +36,13 @@ class ClientMainTest : public ClientTest {
   }
 
   fs::path Profile() const { return dir() / "data" / "ZTV"; }
+
+  std::vector<Notice> Notices() const {
+    std::vector<Notice> notices;
+    for (const ShownNotice& shown : ShownNotices())
+      notices.push_back(shown.notice);
+    return notices;
+  }
 };
 
 TEST_F(ClientMainTest, SubProcessEndsWithTheEngineResult) {
@@ -140,9 +147,7 @@ TEST_F(ClientMainTest, MissingVersionFileResetsEveryRunWithoutWritingIt) {
   ScopedProfileBase base(dir() / "data");
   for (int run = 0; run < 2; ++run) {
     SCOPED_TRACE(run);
-    test_engine::Reset();
-    update_required = false;
-    ShownNotices().clear();
+    NewProcess();
     fs::create_directories(Profile() / "Cache");
     PageSession({"ZTV-Version: 0.0.0.0"});
     EXPECT_EQ(Run(), 1);
@@ -157,8 +162,6 @@ TEST_F(ClientMainTest, FolderInUseByAnotherClientIsLeftAlone) {
   ScopedProfileBase base(dir() / "data");
   fs::create_directories(Profile());
   WriteFileBytes(Profile() / "Cookies", "session=abc");
-  // What a start that went on would recover.
-  WriteFileBytes(SavedCookiesPath(Profile()), "stranded=1");
   WriteFileBytes("version.ini", "76");
   PageSession({"ZTV-Version: 77"});
   {
@@ -167,7 +170,6 @@ TEST_F(ClientMainTest, FolderInUseByAnotherClientIsLeftAlone) {
     EXPECT_EQ(Run(), 0);
     EXPECT_TRUE(CallsStartingWith("CefInitialize").empty());
     EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), "session=abc");
-    EXPECT_EQ(ReadFileBytes(SavedCookiesPath(Profile())), "stranded=1");
     EXPECT_EQ(ReadFileBytes("version.ini"), "76");
     EXPECT_FALSE(fs::exists("update_error.log"));
     EXPECT_TRUE(ShownNotices().empty());
@@ -177,18 +179,111 @@ TEST_F(ClientMainTest, FolderInUseByAnotherClientIsLeftAlone) {
   EXPECT_EQ(ReadFileBytes("version.ini"), "77");
 }
 
-TEST_F(ClientMainTest, CookiesLeftAsideAreRecoveredBeforeTheEngineStarts) {
-  ScopedProfileBase base(dir() / "data");
-  fs::create_directories(Profile().parent_path());
-  WriteFileBytes(SavedCookiesPath(Profile()), "saved=1");
-  WriteFileBytes("version.ini", "76");
-  bool recovered_before_start = false;
-  engine().message_loop = [&] {
-    recovered_before_start = fs::exists(Profile() / "Cookies");
+// Every state of the folder, its cookie store and a store an earlier version
+// set aside: the engine gets the folder only when the player's store is in
+// it or nowhere; otherwise the run keeps its cookies in memory, touches
+// nothing, records nothing and says so.
+TEST_F(ClientMainTest, EngineGetsTheFolderOnlyWhenTheStoreIsInIt) {
+  enum Kind { kAbsent, kFile, kFolder, kLinkToFolder, kLinkToFile, kDangling };
+  const auto make = [this](Kind kind, const fs::path& path) {
+    const fs::path elsewhere = dir() / "elsewhere" / path.filename();
+    fs::create_directories(elsewhere);
+    WriteFileBytes(elsewhere / "f", "elsewhere");
+    std::error_code made;
+    switch (kind) {
+      case kAbsent:
+        break;
+      case kFile:
+        WriteFileBytes(path, "player's " + path.filename().string());
+        break;
+      case kFolder:
+        fs::create_directories(path);
+        break;
+      case kLinkToFolder:
+        fs::create_directory_symlink(elsewhere, path, made);
+        break;
+      case kLinkToFile:
+        fs::create_symlink(elsewhere / "f", path, made);
+        break;
+      case kDangling:
+        fs::create_symlink(elsewhere / "missing", path, made);
+        break;
+    }
+    return !made;
   };
-  Run();
-  EXPECT_TRUE(recovered_before_start);
-  EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), "saved=1");
+  const fs::path set_aside = dir() / "data" / "ZTV.Cookies";
+  ScopedProfileBase base(dir() / "data");
+  for (Kind folder : {kAbsent, kFile, kFolder, kLinkToFolder, kDangling}) {
+    for (Kind cookies : {kAbsent, kFile, kFolder, kLinkToFile}) {
+      for (Kind aside : {kAbsent, kFile}) {
+        const bool in_folder = folder == kFolder || folder == kLinkToFolder;
+        if (!in_folder && cookies != kAbsent)
+          continue;
+        SCOPED_TRACE(testing::Message() << "folder " << folder << ", cookies "
+                                        << cookies << ", set aside " << aside);
+        NewProcess();
+        fs::remove_all(dir() / "data");
+        fs::remove_all(dir() / "elsewhere");
+        fs::create_directories(dir() / "data");
+        fs::remove("update_error.log");
+        if (!make(folder, Profile()) || !make(cookies, Profile() / "Cookies") ||
+            !make(aside, set_aside)) {
+          GTEST_SKIP() << "no symbolic links here";
+        }
+        WriteFileBytes("version.ini", "76");
+        const std::string before =
+            TreeSnapshot(dir() / "data") + TreeSnapshot(dir() / "elsewhere");
+        PageSession({"ZTV-Version: 77"});
+        Run();
+
+        const bool usable =
+            (folder == kAbsent || in_folder) &&
+            (cookies == kFile || (cookies == kAbsent && aside == kAbsent));
+        EXPECT_EQ(engine().settings.cache_path,
+                  usable ? Profile().u8string() : "");
+        EXPECT_EQ(Notices(), usable
+                                 ? std::vector<Notice>{Notice::kUpdate}
+                                 : std::vector<Notice>{Notice::kUpdateError});
+        if (!usable) {
+          // The lock beside the folder is the only file of the client's.
+          fs::remove(dir() / "data" / "ZTV.lock");
+          EXPECT_TRUE(CallsStartingWith("TryCloseBrowser").empty());
+          EXPECT_EQ(
+              TreeSnapshot(dir() / "data") + TreeSnapshot(dir() / "elsewhere"),
+              before);
+          EXPECT_EQ(ReadFileBytes("version.ini"), "76");
+        }
+      }
+    }
+  }
+}
+
+// A version file that cannot be replaced: the profile is wiped once for the
+// announced version, and from then on the game plays, whether the folder
+// holds only its cookie file at the next start or the engine has filled it.
+TEST_F(ClientMainTest, OneWipePerVersionThenThePlayerPlays) {
+  ScopedProfileBase base(dir() / "data");
+  WriteFileBytes("version.ini", "76");
+  if (!ProtectFile("version.ini"))
+    GTEST_SKIP() << "this file system cannot protect a file";
+  fs::create_directories(Profile() / "Cache");
+  WriteFileBytes(Profile() / "Cookies", "session=abc");
+  for (int run = 0; run < 3; ++run) {
+    SCOPED_TRACE(run);
+    NewProcess();
+    if (run == 2)
+      fs::create_directories(Profile() / "Cache");
+    PageSession({"ZTV-Version: 77"});
+    EXPECT_EQ(Run(), 0);
+    EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), "session=abc");
+    EXPECT_EQ(ReadFileBytes("version.ini"), "76");
+    EXPECT_EQ(ReadFileBytes("version.ini.new"), "77");
+    EXPECT_EQ(CallsStartingWith("TryCloseBrowser").size(), run == 0 ? 1u : 0u);
+    EXPECT_EQ(fs::exists(Profile() / "Cache"), run == 2);
+    EXPECT_EQ(Notices(), run == 0 ? std::vector<Notice>{Notice::kUpdateError}
+                                  : std::vector<Notice>{});
+  }
+  UnprotectFile("version.ini");
 }
 
 }  // namespace

@@ -15,14 +15,24 @@
 class ClientTest : public testing::Test {
  protected:
   void SetUp() override {
+    NewProcess();
+    cwd_ = std::make_unique<ScopedWorkingDirectory>(dir_.path());
+  }
+
+  // What a new client process starts with.
+  static void NewProcess() {
     test_engine::Reset();
     client_version = "0.0.0.0";
     web_version = "0.0.0.0";
     pending_web_version.clear();
     client_outdated = false;
     update_required = false;
+    prepared_web_version.clear();
+    client_announcements_ignored = false;
+    web_announcements_ignored = false;
+    version_file_error = FileError();
+    prepare_error = FileError();
     ShownNotices().clear();
-    cwd_ = std::make_unique<ScopedWorkingDirectory>(dir_.path());
   }
   void TearDown() override {
     cwd_.reset();

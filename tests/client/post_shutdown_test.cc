@@ -1,9 +1,11 @@
 #include "client/main/post_shutdown.h"
 
+#include <fstream>
 #include <functional>
+#include <memory>
 
 #include "tests/client/client_test_base.h"
-#include "tests/client/undeletable.h"
+#include "tests/client/hostile_files.h"
 
 namespace {
 
@@ -41,6 +43,9 @@ class PostShutdownTest : public ClientTest {
               std::string(kTextModeLineEnd) + path.u8string());
   }
 
+  // A file held open, as the engine's cookie store would be.
+  std::unique_ptr<std::ifstream> held_;
+
   std::vector<Notice> Notices() const {
     std::vector<Notice> notices;
     for (const ShownNotice& shown : ShownNotices())
@@ -67,7 +72,6 @@ TEST_F(PostShutdownTest, ResetKeepsOnlyTheCookiesByteForByte) {
     EXPECT_TRUE(ResetProfileFolder(Profile()));
     EXPECT_EQ(Entries(Profile()), std::vector<std::string>{"Cookies"});
     EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), c.cookies);
-    EXPECT_FALSE(fs::exists(SavedCookiesPath(Profile())));
     EXPECT_FALSE(fs::exists("update_error.log"));
     EXPECT_TRUE(ShownNotices().empty());
   }
@@ -81,13 +85,52 @@ TEST_F(PostShutdownTest, ResetWithoutCookiesLeavesNoFolder) {
 }
 
 TEST_F(PostShutdownTest, EmptyCookieFileIsKeptToo) {
-  // Moving the file costs nothing, so even an empty store is kept rather
-  // than dropped.
   const std::string empty;
   MakeProfile(Profile(), &empty);
   EXPECT_TRUE(ResetProfileFolder(Profile()));
   EXPECT_EQ(Entries(Profile()), std::vector<std::string>{"Cookies"});
   EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), "");
+}
+
+// Links in and for the folder are the player's: the reset deletes a link
+// inside as a link, keeps a link that stands for the folder, and never
+// reaches what any of them points to.
+TEST_F(PostShutdownTest, ResetNeverReachesThroughALink) {
+  const fs::path outside = dir() / "other disk";
+  for (bool folder_is_link : {false, true}) {
+    for (bool with_cookies : {false, true}) {
+      SCOPED_TRACE(std::string(folder_is_link ? "linked" : "real") +
+                   (with_cookies ? " folder with cookies" : " folder"));
+      fs::remove_all(outside);
+      fs::remove_all(Profile().parent_path());
+      fs::create_directories(outside / "moved" / "Cache");
+      WriteFileBytes(outside / "player.txt", "player's");
+      fs::create_directories(outside / "kept folder");
+      WriteFileBytes(outside / "kept folder" / "inside", "kept");
+      fs::create_directories(Profile().parent_path());
+      const fs::path target = folder_is_link ? outside / "moved" : Profile();
+      const std::string cookies = "c=1";
+      MakeProfile(target, with_cookies ? &cookies : nullptr);
+      std::error_code made;
+      if (folder_is_link)
+        fs::create_directory_symlink(target, Profile(), made);
+      fs::create_symlink(outside / "player.txt", target / "file link", made);
+      fs::create_directory_symlink(outside / "kept folder",
+                                   target / "Cache" / "folder link", made);
+      if (made)
+        GTEST_SKIP() << "no symbolic links here: " << made.message();
+
+      EXPECT_TRUE(ResetProfileFolder(Profile()));
+      EXPECT_EQ(ReadFileBytes(outside / "player.txt"), "player's");
+      EXPECT_EQ(ReadFileBytes(outside / "kept folder" / "inside"), "kept");
+      EXPECT_EQ(fs::is_symlink(Profile()), folder_is_link);
+      const std::vector<std::string> left =
+          with_cookies ? std::vector<std::string>{"Cookies"}
+                       : std::vector<std::string>{};
+      EXPECT_EQ(fs::exists(Profile()) ? Entries(Profile()) : left, left);
+      EXPECT_EQ(fs::exists(Profile()), with_cookies || folder_is_link);
+    }
+  }
 }
 
 TEST_F(PostShutdownTest, NonAsciiProfilePath) {
@@ -125,27 +168,36 @@ TEST_F(PostShutdownTest, LongProfilePathIsDeletedOrReportedNeverCut) {
   }
 }
 
-TEST_F(PostShutdownTest, UpdatesThatCannotCompleteTouchNothing) {
+// Each run that cannot complete an update says so and records nothing; the
+// prepared version stays behind as the record that the update was begun.
+TEST_F(PostShutdownTest, UpdatesThatCannotCompleteSayWhy) {
+  struct Blocked {
+    fs::path profile;  // the folder the run used
+    fs::path logged;   // the path the log names
+  };
   struct Case {
     const char* label;
-    // Puts something in the way and returns the path the log names.
-    std::function<fs::path()> block;
+    std::function<Blocked()> block;
+    bool wipes_profile;
   } const cases[] = {
-      {"the new version cannot be prepared",
+      {"the cookie store is still open",
+       [this] {
+         held_ = std::make_unique<std::ifstream>(Profile() / "Cookies");
+         return Blocked{Profile(), Profile() / "Cookies"};
+       },
+       false},
+      {"the profile folder cannot be wiped",
        [] {
-         fs::create_directories(kPreparedWebVersionFile + std::string("/x"));
-         return fs::path(kPreparedWebVersionFile);
-       }},
-      {"an earlier set-aside cookie file is never replaced",
+         return Blocked{UndeletableFolder(), UndeletableFolder()};
+       },
+       false},
+      {"the version cannot be recorded",
        [this] {
-         WriteFileBytes(SavedCookiesPath(Profile()), "older=1");
-         return Profile();
-       }},
-      {"something else is where the cookies would go",
-       [this] {
-         fs::create_directories(SavedCookiesPath(Profile()) / "occupied");
-         return Profile();
-       }},
+         fs::remove(kWebVersionFile);
+         fs::create_directories(kWebVersionFile + std::string("/x"));
+         return Blocked{Profile(), kWebVersionFile};
+       },
+       true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
@@ -153,112 +205,113 @@ TEST_F(PostShutdownTest, UpdatesThatCannotCompleteTouchNothing) {
     const std::string cookies = "keep=me";
     MakeProfile(Profile(), &cookies);
     WriteFileBytes(kWebVersionFile, "76");
-    const fs::path logged = c.block();
-    update_required = true;
-    pending_web_version = "77";
+    web_version = "76";
+    ASSERT_TRUE(CheckWebVersionAnnouncement("ZTV-Version: 77"));
+    const Blocked blocked = c.block();
     int exit_code = 0;
-    RunPostShutdownActions(Profile(), &exit_code);
+    RunPostShutdownActions(blocked.profile, FileError(), &exit_code);
+    held_.reset();
+    ReleaseUndeletableFolder();
     EXPECT_EQ(exit_code, 0);
     EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), cookies);
-    EXPECT_TRUE(fs::exists(Profile() / "Cache" / "js" / "index"));
-    EXPECT_EQ(ReadFileBytes(kWebVersionFile), "76");
-    ExpectErrorLog(logged);
+    EXPECT_EQ(fs::exists(Profile() / "Cache"), !c.wipes_profile);
+    ExpectErrorLog(blocked.logged);
     EXPECT_EQ(Notices(), std::vector<Notice>{Notice::kUpdateError});
-    EXPECT_FALSE(fs::is_regular_file(kPreparedWebVersionFile));
-    if (fs::is_regular_file(SavedCookiesPath(Profile()))) {
-      EXPECT_EQ(ReadFileBytes(SavedCookiesPath(Profile())), "older=1");
-    }
+    EXPECT_EQ(ReadFileBytes(kPreparedWebVersionFile), "77");
+    fs::remove_all(kWebVersionFile);
     fs::remove_all(kPreparedWebVersionFile);
-    fs::remove_all(SavedCookiesPath(Profile()));
     fs::remove("update_error.log");
   }
 }
 
-TEST_F(PostShutdownTest, SetAsideCookiesComeBackAtTheNextStart) {
-  fs::create_directories(Profile().parent_path());
-  WriteFileBytes(SavedCookiesPath(Profile()), "recovered=1");
-  RecoverSavedCookies(Profile());
-  EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), "recovered=1");
-  EXPECT_FALSE(fs::exists(SavedCookiesPath(Profile())));
-  EXPECT_FALSE(fs::exists("update_error.log"));
-
-  // A folder that has a store again keeps it in use; each older file is
-  // kept beside it under a name of its own, and the log says where.
-  for (const char* older : {"older=1", "older=2"}) {
-    SCOPED_TRACE(older);
-    WriteFileBytes(SavedCookiesPath(Profile()), older);
-    RecoverSavedCookies(Profile());
-    EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), "recovered=1");
-    EXPECT_FALSE(fs::exists(SavedCookiesPath(Profile())));
-    fs::path kept = SavedCookiesPath(Profile());
-    kept += std::string(".") + older[6];
-    EXPECT_EQ(ReadFileBytes(kept), older);
-    ExpectErrorLog(kept);
-  }
-}
-
 TEST_F(PostShutdownTest, ActionsFollowTheFlags) {
+  enum Folder { kUsed, kNone, kGivenUp };
   struct Case {
     const char* label;
     bool outdated;
+    std::string announced;  // prepared while the page ran; "" for none
     bool update;
-    std::string pending;
-    bool with_profile;
+    Folder folder;
     std::vector<Notice> notices;
     std::string version_file;  // "<none>": not written
     int exit_code;
     bool profile_reset;
   } const cases[] = {
-      {"no flag", false, false, "", true, {}, "<none>", 0, false},
+      {"no flag", false, "", false, kUsed, {}, "<none>", 0, false},
       {"outdated",
        true,
-       false,
        "",
-       true,
+       false,
+       kUsed,
        {Notice::kClientOutdated},
        "<none>",
        0,
        false},
       {"both flags: only the outdated notice",
        true,
-       true,
        "77",
        true,
+       kUsed,
        {Notice::kClientOutdated},
        "<none>",
        0,
        false},
-      {"update", false, true, "77", true, {Notice::kUpdate}, "77", 1, true},
+      {"update", false, "77", true, kUsed, {Notice::kUpdate}, "77", 1, true},
       {"update without announcement",
        false,
-       true,
        "",
        true,
+       kUsed,
        {Notice::kUpdate},
        "<none>",
        1,
        true},
       {"update, no profile folder",
        false,
-       true,
        "77",
-       false,
+       true,
+       kNone,
        {Notice::kUpdate},
        "77",
+       0,
+       false},
+      {"update, profile folder given up",
+       false,
+       "",
+       true,
+       kGivenUp,
+       {Notice::kUpdateError},
+       "<none>",
+       0,
+       false},
+      {"given up without an update",
+       false,
+       "",
+       false,
+       kGivenUp,
+       {Notice::kUpdateError},
+       "<none>",
        0,
        false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
     fs::remove("version.ini");
+    fs::remove(kPreparedWebVersionFile);
     ShownNotices().clear();
     const std::string cookies = "c=1";
     MakeProfile(Profile(), &cookies);
     client_outdated = c.outdated;
     update_required = c.update;
-    pending_web_version = c.pending;
+    pending_web_version = c.announced;
+    if (!c.announced.empty()) {
+      ASSERT_EQ(PrepareWebVersion(c.announced), 0);
+    }
+    const FileError given_up =
+        c.folder == kGivenUp ? FileError{5, Profile()} : FileError();
     int exit_code = 0;
-    RunPostShutdownActions(c.with_profile ? Profile() : fs::path(), &exit_code);
+    RunPostShutdownActions(c.folder == kUsed ? Profile() : fs::path(), given_up,
+                           &exit_code);
     EXPECT_EQ(exit_code, c.exit_code);
     EXPECT_EQ(Notices(), c.notices);
     const std::string version_file =
@@ -270,22 +323,11 @@ TEST_F(PostShutdownTest, ActionsFollowTheFlags) {
     }
     EXPECT_EQ(Entries(Profile()).size() == 1, c.profile_reset);
     EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), cookies);
+    // What was prepared is recorded, or dropped with the outdated client.
+    EXPECT_FALSE(fs::exists(kPreparedWebVersionFile));
+    if (c.folder == kGivenUp)
+      ExpectErrorLog(Profile());
   }
-}
-
-TEST_F(PostShutdownTest, FailedDeletionIsLoggedAndLeavesTheVersionAlone) {
-  WriteFileBytes("version.ini", "76");
-  update_required = true;
-  pending_web_version = "77";
-  const fs::path profile = UndeletableFolder();
-  int exit_code = 0;
-  RunPostShutdownActions(profile, &exit_code);
-  EXPECT_EQ(exit_code, 0);
-  EXPECT_EQ(Notices(), std::vector<Notice>{Notice::kUpdateError});
-  EXPECT_EQ(ReadFileBytes("version.ini"), "76");
-  EXPECT_FALSE(fs::exists(kPreparedWebVersionFile));
-  ExpectErrorLog(profile);
-  ReleaseUndeletableFolder();
 }
 
 }  // namespace

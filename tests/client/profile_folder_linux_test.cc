@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "tests/support/test_files.h"
 
 namespace {
@@ -19,6 +21,8 @@ TEST(ProfileFolderTest, FollowsTheXdgDataDirectory) {
       {"neither", nullptr, nullptr, ""},
       {"both empty", "", "", ""},
       {"non-ASCII kept as bytes", "/d/Z\xC3\xA9", "/h", "/d/Z\xC3\xA9/ZTV"},
+      {"relative data home is ignored", "share", "/h", "/h/.local/share/ZTV"},
+      {"relative home too", "share", "h", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
@@ -38,26 +42,33 @@ TEST(ProfileFolderTest, PathsTheEngineCannotUseAreNamed) {
     const char* label;
     std::string folder;
     std::string problem;
+    int code;
   } const cases[] = {
-      {"plain", "/h/.local/share/ZTV", ""},
+      {"plain", "/h/.local/share/ZTV", "", 0},
       {"UTF-8 of every length", "/d/\xC3\xA9\xE2\x9C\x93\xF0\x9F\x8E\xB2/ZTV",
-       ""},
-      {"a byte that is no UTF-8", "/d/\xFF/ZTV", "its path is not UTF-8"},
-      {"a lone continuation byte", "/d/\x80/ZTV", "its path is not UTF-8"},
-      {"cut short", "/d/\xE2\x9C", "its path is not UTF-8"},
-      {"overlong slash", "/d/\xC0\xAF/ZTV", "its path is not UTF-8"},
-      {"overlong three bytes", "/d/\xE0\x80\xAF", "its path is not UTF-8"},
-      {"a surrogate", "/d/\xED\xA0\x80/ZTV", "its path is not UTF-8"},
-      {"beyond U+10FFFF", "/d/\xF4\x90\x80\x80", "its path is not UTF-8"},
+       "", 0},
+      {"a byte that is no UTF-8", "/d/\xFF/ZTV", "its path is not UTF-8",
+       EILSEQ},
+      {"a lone continuation byte", "/d/\x80/ZTV", "its path is not UTF-8",
+       EILSEQ},
+      {"cut short", "/d/\xE2\x9C", "its path is not UTF-8", EILSEQ},
+      {"overlong slash", "/d/\xC0\xAF/ZTV", "its path is not UTF-8", EILSEQ},
+      {"overlong three bytes", "/d/\xE0\x80\xAF", "its path is not UTF-8",
+       EILSEQ},
+      {"a surrogate", "/d/\xED\xA0\x80/ZTV", "its path is not UTF-8", EILSEQ},
+      {"beyond U+10FFFF", "/d/\xF4\x90\x80\x80", "its path is not UTF-8",
+       EILSEQ},
       {"a name too long", "/d/" + long_name + "/ZTV",
-       "a name in its path is too long"},
-      {"the longest name", "/d/" + long_name.substr(1) + "/ZTV", ""},
+       "a name in its path is too long", ENAMETOOLONG},
+      {"the longest name", "/d/" + long_name.substr(1) + "/ZTV", "", 0},
       {"a path too long", "/d" + std::string(4030, '/') + "ZTV",
-       "its path is too long"},
+       "its path is too long", ENAMETOOLONG},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
-    EXPECT_EQ(ProfileFolderProblem(c.folder), c.problem);
+    int code = -1;
+    EXPECT_EQ(ProfileFolderProblem(c.folder, &code), c.problem);
+    EXPECT_EQ(code, c.code);
   }
 }
 

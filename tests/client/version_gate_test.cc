@@ -2,6 +2,7 @@
 
 #include "client/handler/client_handler.h"
 #include "tests/client/client_test_base.h"
+#include "tests/client/hostile_files.h"
 
 namespace {
 
@@ -110,11 +111,69 @@ TEST_F(VersionGateTest, NewVersionReplacesTheFileOnlyWhenCommitted) {
   EXPECT_EQ(web_version, "v\xC3\xA9");
 }
 
+// A version file that is there but cannot be read is not a missing one: it
+// sets no flag, its marker's announcements change nothing, nothing blocks,
+// and the file is named for the log.
+TEST_F(VersionGateTest, FilesThatCannotBeReadIgnoreTheirMarker) {
+  namespace fs = std::filesystem;
+  enum Kind { kFolder, kDangling, kLinkToFile, kFifo };
+  for (const char* file :
+       {kWebVersionFile, kPreparedWebVersionFile, "client_version.ini"}) {
+    for (Kind kind : {kFolder, kDangling, kLinkToFile, kFifo}) {
+      const bool prepared = file == std::string(kPreparedWebVersionFile);
+      // Only the client's own prepared file refuses a link to a file.
+      if (kind == kLinkToFile && !prepared)
+        continue;
+      SCOPED_TRACE(testing::Message() << file << ", kind " << kind);
+      NewProcess();
+      for (const char* name : {kWebVersionFile, "client_version.ini"})
+        WriteFileBytes(name, "1");
+      fs::remove_all(file);
+      WriteFileBytes("elsewhere", "77");
+      std::error_code made;
+      if (kind == kFolder)
+        fs::create_directory(file);
+      else if (kind == kDangling)
+        fs::create_symlink("missing", file, made);
+      else if (kind == kLinkToFile)
+        fs::create_symlink("elsewhere", file, made);
+      else if (!MakeFifo(file))
+        continue;
+      if (made)
+        continue;  // no links here
+
+      ReadWebVersion();
+      ReadClientVersion();
+      EXPECT_FALSE(update_required);
+      EXPECT_NE(version_file_error.code, 0);
+      EXPECT_EQ(version_file_error.path, fs::path(file));
+      const bool client = file == std::string("client_version.ini");
+      if (client)
+        EXPECT_FALSE(CheckClientVersionAnnouncement("ZTV-Client-Version: 2"));
+      else
+        EXPECT_FALSE(CheckWebVersionAnnouncement("ZTV-Version: 2"));
+      EXPECT_FALSE(update_required || client_outdated);
+      EXPECT_EQ(ReadFileBytes("elsewhere"), "77");
+      fs::remove_all(file);
+    }
+  }
+}
+
+// A disagreeing version that cannot be prepared closes nothing: the player
+// plays on and is told at the end.
 TEST_F(VersionGateTest, AVersionThatCannotBePreparedIsReported) {
   WriteFileBytes(kWebVersionFile, "76");
+  ReadWebVersion();
   std::filesystem::create_directory(kPreparedWebVersionFile);
-  EXPECT_NE(PrepareWebVersion("80"), 0);
+  EXPECT_FALSE(CheckWebVersionAnnouncement("ZTV-Version: 80"));
+  EXPECT_FALSE(update_required);
+  EXPECT_NE(prepare_error.code, 0);
   EXPECT_EQ(ReadFileBytes(kWebVersionFile), "76");
+  const std::string log = ReadFileBytes("update_error.log");
+  EXPECT_EQ(log.substr(log.find('\n') + 1), kPreparedWebVersionFile);
+  // Nor does any later announcement in that run.
+  std::filesystem::remove(kPreparedWebVersionFile);
+  EXPECT_FALSE(CheckWebVersionAnnouncement("ZTV-Version: 81"));
 }
 
 class ConsoleMessageTest : public ClientTest {

@@ -58,6 +58,17 @@ class E2ETest : public testing::Test {
     return -1;
   }
 
+  // The player closes the game window once it shows, and presses OK on each
+  // notice; returns their titles. The client must end with 0.
+  std::vector<std::string> CloseAndFinish(ChildProcess* client) {
+    const unsigned long window = windows_.WaitFor("Zentrova - ", kTimeout);
+    EXPECT_NE(window, 0u) << install_.ClientLog();
+    windows_.Close(window);
+    std::vector<std::string> notices;
+    EXPECT_EQ(FinishWithNotices(client, &notices), 0);
+    return notices;
+  }
+
   // The page the client shows whose title starts with |title|, once it is
   // there.
   DevTools::Page WaitForPage(const std::string& title) {

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <fstream>
 #include <random>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -31,6 +32,25 @@ void WriteFileBytes(const std::filesystem::path& path,
                     const std::string& bytes) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string TreeSnapshot(const std::filesystem::path& root) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  std::set<std::string> lines;
+  for (fs::recursive_directory_iterator it(root, error), end;
+       !error && it != end; it.increment(error)) {
+    std::string line = it->path().lexically_relative(root).u8string();
+    if (it->is_symlink(error))
+      line += " -> " + fs::read_symlink(it->path(), error).u8string();
+    else if (it->is_regular_file(error))
+      line += ": " + ReadFileBytes(it->path());
+    lines.insert(line);
+  }
+  std::string snapshot;
+  for (const std::string& line : lines)
+    snapshot += line + "\n";
+  return snapshot;
 }
 
 bool WaitUntil(const std::function<bool()>& done,

@@ -26,6 +26,11 @@ std::string ReadFileBytes(const std::filesystem::path& path);
 void WriteFileBytes(const std::filesystem::path& path,
                     const std::string& bytes);
 
+// Every entry under |root|, links not followed, one a line: its path
+// relative to |root|, and the bytes of a file or the target of a link. Empty
+// when |root| is not there.
+std::string TreeSnapshot(const std::filesystem::path& root);
+
 // Polls |done| until it holds or |timeout| has passed.
 bool WaitUntil(const std::function<bool()>& done,
                std::chrono::milliseconds timeout);

@@ -46,11 +46,13 @@ QWebEngineProfile* CreateQtProfile(const ProfileOptions& options) {
   // preferences later on. The engine removes exactly what that creates once
   // Qt is done: the folder itself, and each parent it had to create only if
   // nothing else has been put there since.
+  // A link counts as there, so that nothing is ever removed through one.
   QStringList created;
   for (QString folder =
            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
            "/QtWebEngine/" + kStorageName;
-       !QFileInfo::exists(folder); folder = QFileInfo(folder).path()) {
+       !QFileInfo::exists(folder) && !QFileInfo(folder).isSymLink();
+       folder = QFileInfo(folder).path()) {
     created.append(folder);
   }
   Engine::Get()->AddCreatedFolders(created);
@@ -138,8 +140,13 @@ void Profile::Close() {
   // closed once no descriptor of this process refers to its file.
   QElapsedTimer waited;
   waited.start();
-  while (!cookie_file.isEmpty() && IsOpenInThisProcess(cookie_file) &&
-         waited.elapsed() < kCookieStoreCloseTimeoutMs) {
+  while (!cookie_file.isEmpty() && IsOpenInThisProcess(cookie_file)) {
+    if (waited.elapsed() >= kCookieStoreCloseTimeoutMs) {
+      // The client checks again before it touches the folder.
+      qWarning("qtcef: the cookie store %s did not close within %lld ms",
+               qUtf8Printable(cookie_file), kCookieStoreCloseTimeoutMs);
+      return;
+    }
     QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     QThread::msleep(1);
   }

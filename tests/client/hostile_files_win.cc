@@ -1,4 +1,4 @@
-#include "tests/client/undeletable.h"
+#include "tests/client/hostile_files.h"
 
 #include <windows.h>
 
@@ -28,4 +28,26 @@ void ReleaseUndeletableFolder() {
   g_held = INVALID_HANDLE_VALUE;
   std::error_code ignored;
   std::filesystem::remove_all(Folder().parent_path(), ignored);
+}
+
+bool ProtectFile(const std::filesystem::path& path) {
+  if (!SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY))
+    return false;
+  // Only a file that really cannot be replaced counts: a copy of it must
+  // not go over it.
+  std::filesystem::path probe = path;
+  probe += ".probe";
+  WriteFileBytes(probe, ReadFileBytes(path));
+  if (MoveFileExW(probe.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
+    return false;
+  std::filesystem::remove(probe);
+  return true;
+}
+
+void UnprotectFile(const std::filesystem::path& path) {
+  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+bool MakeFifo(const std::filesystem::path&) {
+  return false;
 }

@@ -1,0 +1,23 @@
+#ifndef TESTS_CLIENT_HOSTILE_FILES_H_
+#define TESTS_CLIENT_HOSTILE_FILES_H_
+
+#include <filesystem>
+
+// Files of the kinds the platform makes hard for the client, made for real.
+
+// A folder that the platform refuses to delete until it is released: on
+// Windows one holding a file open without delete sharing, on Linux a
+// folder of the kernel's /proc.
+std::filesystem::path UndeletableFolder();
+void ReleaseUndeletableFolder();
+
+// Makes the file |path| one that cannot be replaced or written, as far as
+// this platform and user can: the immutable flag on Linux (root only), the
+// read-only attribute on Windows. Returns false if it cannot.
+bool ProtectFile(const std::filesystem::path& path);
+void UnprotectFile(const std::filesystem::path& path);
+
+// Makes a named pipe at |path|; false where the platform has none.
+bool MakeFifo(const std::filesystem::path& path);
+
+#endif  // TESTS_CLIENT_HOSTILE_FILES_H_

@@ -1,0 +1,24 @@
+#include "tests/client/hostile_files.h"
+
+#include <sys/stat.h>
+
+#include "tests/support/file_flags_linux.h"
+
+std::filesystem::path UndeletableFolder() {
+  // Not even root may remove what the kernel shows there.
+  return "/proc/self/fdinfo";
+}
+
+void ReleaseUndeletableFolder() {}
+
+bool ProtectFile(const std::filesystem::path& path) {
+  return SetImmutable(path, true);
+}
+
+void UnprotectFile(const std::filesystem::path& path) {
+  SetImmutable(path, false);
+}
+
+bool MakeFifo(const std::filesystem::path& path) {
+  return mkfifo(path.c_str(), 0644) == 0;
+}
