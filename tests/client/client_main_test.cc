@@ -189,27 +189,22 @@ TEST_F(ClientMainTest, EngineGetsTheFolderOnlyWhenTheStoreIsInIt) {
     const fs::path elsewhere = dir() / "elsewhere" / path.filename();
     fs::create_directories(elsewhere);
     WriteFileBytes(elsewhere / "f", "elsewhere");
-    std::error_code made;
     switch (kind) {
       case kAbsent:
-        break;
+        return true;
       case kFile:
         WriteFileBytes(path, "player's " + path.filename().string());
-        break;
+        return true;
       case kFolder:
-        fs::create_directories(path);
-        break;
+        return fs::create_directories(path);
       case kLinkToFolder:
-        fs::create_directory_symlink(elsewhere, path, made);
-        break;
+        return MakeLink(elsewhere, path, true);
       case kLinkToFile:
-        fs::create_symlink(elsewhere / "f", path, made);
-        break;
+        return MakeLink(elsewhere / "f", path, false);
       case kDangling:
-        fs::create_symlink(elsewhere / "missing", path, made);
-        break;
+        return MakeLink(elsewhere / "missing", path, false);
     }
-    return !made;
+    return false;
   };
   const fs::path set_aside = dir() / "data" / "ZTV.Cookies";
   ScopedProfileBase base(dir() / "data");

@@ -17,6 +17,13 @@ void ReleaseUndeletableFolder();
 bool ProtectFile(const std::filesystem::path& path);
 void UnprotectFile(const std::filesystem::path& path);
 
+// Makes |link| a symbolic link to |target| (a folder's with |folder|).
+// False where the platform cannot, or does not show it to the client as a
+// link (Wine shows a Unix link as what it points to).
+bool MakeLink(const std::filesystem::path& target,
+              const std::filesystem::path& link,
+              bool folder);
+
 // Makes a named pipe at |path|; false where the platform has none.
 bool MakeFifo(const std::filesystem::path& path);
 

@@ -111,14 +111,12 @@ TEST_F(PostShutdownTest, ResetNeverReachesThroughALink) {
       const fs::path target = folder_is_link ? outside / "moved" : Profile();
       const std::string cookies = "c=1";
       MakeProfile(target, with_cookies ? &cookies : nullptr);
-      std::error_code made;
-      if (folder_is_link)
-        fs::create_directory_symlink(target, Profile(), made);
-      fs::create_symlink(outside / "player.txt", target / "file link", made);
-      fs::create_directory_symlink(outside / "kept folder",
-                                   target / "Cache" / "folder link", made);
-      if (made)
-        GTEST_SKIP() << "no symbolic links here: " << made.message();
+      if ((folder_is_link && !MakeLink(target, Profile(), true)) ||
+          !MakeLink(outside / "player.txt", target / "file link", false) ||
+          !MakeLink(outside / "kept folder", target / "Cache" / "folder link",
+                    true)) {
+        GTEST_SKIP() << "no symbolic links here";
+      }
 
       EXPECT_TRUE(ResetProfileFolder(Profile()));
       EXPECT_EQ(ReadFileBytes(outside / "player.txt"), "player's");
