@@ -4,7 +4,7 @@
 #include <fstream>
 #include <system_error>
 
-bool ReadConfig(const char* path, ClientFile* file) {
+bool ReadConfig(const std::filesystem::path& path, ClientFile* file) {
   // Something that is there but is no file (a folder, say) cannot be read
   // as one, whether or not the system lets it be opened.
   std::error_code error;

@@ -1,6 +1,7 @@
 #ifndef LAUNCHER_CLIENT_FILE_H_
 #define LAUNCHER_CLIENT_FILE_H_
 
+#include <filesystem>
 #include <string>
 
 // The client program's file inside bin/: "<name>.<extension>".
@@ -13,6 +14,6 @@ struct ClientFile {
 // A file that does not open, or something there that is not a file, leaves
 // |file| untouched and returns false; a file that opens replaces both, a
 // missing word by the empty string.
-bool ReadConfig(const char* path, ClientFile* file);
+bool ReadConfig(const std::filesystem::path& path, ClientFile* file);
 
 #endif  // LAUNCHER_CLIENT_FILE_H_

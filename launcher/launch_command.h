@@ -22,7 +22,7 @@ struct LaunchCommand {
 
 // Fills |command| for |file|. Returns false, leaving the command line empty,
 // when it would not fit the buffer with its terminating NUL, or when the name
-// or extension holds a NUL.
+// or extension holds a path separator, "..", a colon or a control character.
 bool ComposeLaunchCommand(const ClientFile& file, LaunchCommand* command);
 
 #endif  // LAUNCHER_LAUNCH_COMMAND_H_

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -36,16 +37,18 @@ std::vector<std::string> SplitCommandLine(const char* command_line) {
 
 }  // namespace
 
-bool StartClient(LaunchCommand* command) {
-  // The program path is taken relative to the launcher's own directory, while
-  // the client runs in bin/, as on Windows.
-  char cwd[4096];
-  if (!getcwd(cwd, sizeof(cwd)))
-    return false;
+std::filesystem::path InstallFolder() {
+  std::error_code error;
+  const std::filesystem::path folder = std::filesystem::current_path(error);
+  return error ? std::filesystem::path() : folder;
+}
+
+bool StartClient(const std::filesystem::path& install,
+                 LaunchCommand* command) {
   platform::SpawnRequest request;
-  request.program = std::string(cwd) + "/" + command->application_name;
+  request.program = (install / command->application_name).string();
   request.argv = SplitCommandLine(command->command_line);
-  request.working_dir = "bin";
+  request.working_dir = (install / "bin").string();
   pid_t pid;
   return platform::Spawn(request, &pid) == 0;
 }

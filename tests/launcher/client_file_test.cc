@@ -34,7 +34,7 @@ TEST(ReadConfigTest, TakesTheFirstTwoWords) {
     const auto path = dir.path() / "config.ini";
     WriteFileBytes(path, c.content);
     ClientFile file;
-    EXPECT_TRUE(ReadConfig(path.string().c_str(), &file));
+    EXPECT_TRUE(ReadConfig(path, &file));
     EXPECT_EQ(file.name, c.name);
     EXPECT_EQ(file.extension, c.extension);
   }
@@ -48,7 +48,7 @@ TEST(ReadConfigTest, NoFileToReadKeepsTheDefaults) {
     if (folder)
       std::filesystem::create_directories(path / "inside");
     ClientFile file;
-    EXPECT_FALSE(ReadConfig(path.string().c_str(), &file));
+    EXPECT_FALSE(ReadConfig(path, &file));
     EXPECT_EQ(file.name, "game");
     EXPECT_EQ(file.extension, "ztv");
   }

@@ -7,4 +7,8 @@
 // line on Windows, one argv entry a line on Linux.
 std::string ExpectedCommandRecord(const std::string& command_line);
 
+// Whether the launcher takes bin/ from its own folder (Windows, where it runs
+// elevated) rather than from the current folder (Linux).
+extern const bool kLauncherTrustsOnlyItsOwnFolder;
+
 #endif  // TESTS_LAUNCHER_EXPECTED_RECORD_H_

@@ -33,6 +33,16 @@ TEST(LaunchCommandTest, ComposesWithinTheBuffer) {
       {"far too long", std::string(500, 'x'), "ztv", false},
       {"NUL in the name", std::string("game.ztv\0junk", 13), "x", false},
       {"NUL in the extension", "game", std::string("z\0tv", 4), false},
+      {"slash", "sub/game", "ztv", false},
+      {"backslash", "..\\ZTV", "exe", false},
+      {"dot dot alone", "..", "ztv", false},
+      {"dot dot in the extension", "game", "..", false},
+      {"drive colon", "C:game", "ztv", false},
+      {"stream colon", "game", "ztv:evil", false},
+      {"control character", "ga\x01me", "ztv", false},
+      {"delete character", "game", "ztv\x7f", false},
+      {"single dots are plain", "game.v2", ".ztv", true},
+      {"bytes above ASCII are plain", "j\xC3\xA9u", "ztv", true},
   };
   for (const ComposeCase& c : cases) {
     SCOPED_TRACE(c.label);

@@ -24,6 +24,9 @@ struct LaunchCase {
   // The client file the launcher should start; empty when it must fail.
   std::string started;
   bool config_is_a_folder = false;
+  // Started from a folder outside the install that holds a bin/ of its own,
+  // with the probe as its client.
+  bool from_elsewhere = false;
 };
 
 void PrintTo(const LaunchCase& c, std::ostream* out) {
@@ -42,12 +45,20 @@ class LauncherTest : public testing::TestWithParam<LaunchCase> {
     const fs::path installed = dir_.path() / "bin" / c.installed_as;
     fs::create_directories(installed.parent_path());
     fs::copy_file(BuildTreePath(ZTV_PROBE_PATH), installed);
+    // The launcher belongs to the install it starts.
+    const fs::path launcher = BuildTreePath(ZTV_LAUNCHER_PATH);
+    fs::copy_file(launcher, launcher_ = dir_.path() / launcher.filename());
+    if (c.from_elsewhere) {
+      fs::create_directories(elsewhere() / "bin");
+      fs::copy_file(BuildTreePath(ZTV_PROBE_PATH),
+                    elsewhere() / "bin" / "game.ztv");
+    }
   }
 
   ChildProcess::Options LauncherOptions() const {
     ChildProcess::Options options;
-    options.program = BuildTreePath(ZTV_LAUNCHER_PATH);
-    options.working_dir = dir_.path();
+    options.program = launcher_;
+    options.working_dir = GetParam().from_elsewhere ? elsewhere() : dir_.path();
     options.environment[kProbeRecordVariable] = record().string();
     options.environment[kProbeReleaseVariable] =
         (dir_.path() / "release").string();
@@ -55,8 +66,10 @@ class LauncherTest : public testing::TestWithParam<LaunchCase> {
   }
 
   fs::path record() const { return dir_.path() / "record"; }
+  fs::path elsewhere() const { return dir_.path() / "elsewhere"; }
 
   TempDir dir_;
+  fs::path launcher_;
 };
 
 TEST_P(LauncherTest, StartsTheConfiguredClientOrReportsTheFailure) {
@@ -86,7 +99,10 @@ TEST_P(LauncherTest, StartsTheConfiguredClientOrReportsTheFailure) {
   const std::string text = ReadFileBytes(record());
   const size_t line_end = text.find('\n');
   ASSERT_NE(line_end, std::string::npos);
-  EXPECT_TRUE(fs::equivalent(text.substr(0, line_end), dir_.path() / "bin"))
+  const fs::path expected_folder =
+      c.from_elsewhere && !kLauncherTrustsOnlyItsOwnFolder ? elsewhere()
+                                                           : dir_.path();
+  EXPECT_TRUE(fs::equivalent(text.substr(0, line_end), expected_folder / "bin"))
       << text.substr(0, line_end);
   EXPECT_EQ(
       text.substr(line_end + 1),
@@ -122,7 +138,11 @@ INSTANTIATE_TEST_SUITE_P(
         LaunchCase{"NulInTheName", std::string("game.ztv\0junk x", 15),
                    "game.ztv", ""},
         LaunchCase{"ConfigIsAFolder", std::nullopt, "game.ztv", "game.ztv",
-                   true}),
+                   true},
+        LaunchCase{"SeparatorInTheName", "sub/game ztv", "sub/game.ztv", ""},
+        LaunchCase{"ColonInTheName", "game ztv:x", "game.ztv", ""},
+        LaunchCase{"StartedFromAnotherFolder", std::nullopt, "game.ztv",
+                   "game.ztv", false, true}),
     [](const testing::TestParamInfo<LaunchCase>& info) {
       return std::string(info.param.label);
     });
