@@ -43,8 +43,7 @@ std::filesystem::path InstallFolder() {
   return error ? std::filesystem::path() : folder;
 }
 
-bool StartClient(const std::filesystem::path& install,
-                 LaunchCommand* command) {
+bool StartClient(const std::filesystem::path& install, LaunchCommand* command) {
   platform::SpawnRequest request;
   request.program = (install / command->application_name).string();
   request.argv = SplitCommandLine(command->command_line);

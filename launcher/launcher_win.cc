@@ -14,9 +14,8 @@ namespace {
 std::wstring FromCodePage(const std::string& text) {
   if (text.empty())
     return std::wstring();
-  const int size = MultiByteToWideChar(CP_ACP, 0, text.data(),
-                                       static_cast<int>(text.size()), nullptr,
-                                       0);
+  const int size = MultiByteToWideChar(
+      CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring wide(size, L'\0');
   MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
                       wide.data(), size);
@@ -30,8 +29,8 @@ std::filesystem::path InstallFolder() {
   // only administrators may change, is trusted, never the current folder.
   std::vector<wchar_t> path(MAX_PATH);
   for (;;) {
-    const DWORD length = GetModuleFileNameW(
-        nullptr, path.data(), static_cast<DWORD>(path.size()));
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(),
+                                            static_cast<DWORD>(path.size()));
     if (length == 0)
       return std::filesystem::path();
     if (length < path.size())
@@ -42,8 +41,7 @@ std::filesystem::path InstallFolder() {
   }
 }
 
-bool StartClient(const std::filesystem::path& install,
-                 LaunchCommand* command) {
+bool StartClient(const std::filesystem::path& install, LaunchCommand* command) {
   const std::wstring application =
       (install / FromCodePage(command->application_name)).wstring();
   const std::wstring folder = (install / L"bin").wstring();
