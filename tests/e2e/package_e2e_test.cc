@@ -131,4 +131,38 @@ TEST_F(PackageTest, PlayerInstallsPlaysUpdatesAndUninstalls) {
   EXPECT_EQ(ReadFileBytes(RunFolder() / "bin/version.ini"), "1");
 }
 
+TEST_F(PackageTest, APlayersFileWhereALinkGoesStopsTheStartUntouched) {
+  struct Case {
+    const char* label;
+    const char* path;  // In the run folder.
+    bool folder;
+  };
+  const Case cases[] = {
+      {"a file for an installed file", "bin/client_version.ini", false},
+      {"a folder for an installed file", "bin/game.ztv", true},
+      {"a folder for the launcher", "ZTV", true},
+      {"a file for bin", "bin", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    fs::remove_all(RunFolder());
+    const fs::path path = RunFolder() / c.path;
+    fs::create_directories(path.parent_path());
+    const fs::path file = c.folder ? path / "mine" : path;
+    fs::create_directories(file.parent_path());
+    WriteFileBytes(file, "the player's own");
+    Shell(std::string("chown -R ") + kPlayer + ": " + home_.string());
+
+    auto start = Play();
+    int exit_code = 0;
+    ASSERT_TRUE(start->Wait(kTimeout, &exit_code));
+    EXPECT_EQ(exit_code, 1);
+    EXPECT_NE(PlayerLog().find("zentrova: " + path.string() + " is not"),
+              std::string::npos)
+        << PlayerLog();
+    EXPECT_EQ(ReadFileBytes(file), "the player's own");
+    EXPECT_FALSE(Shell(std::string("pgrep -u ") + kPlayer + " >/dev/null"));
+  }
+}
+
 }  // namespace
