@@ -26,17 +26,25 @@ dist-linux dist-windows: dist-%: setup
 	@cmake --install build/$* >/dev/null
 	@echo "dist/$* is ready"
 
-# The installers players download: dist/Zentrova-<version>-setup.exe and
-# dist/zentrova_<version>_amd64.deb.
+# The installers players download: dist/zentrova_<version>_amd64.deb, and
+# dist/Zentrova-<version>-setup.exe from a release build of the Windows
+# client (docs/release.md); the windows build here has no client, so it
+# makes no player installer.
 package: setup
 	@for preset in linux windows; do \
 	  cmake --preset $$preset >/dev/null && \
 	  cmake --build --preset $$preset || exit 1; \
 	done
 	@mkdir -p dist
-	@cp build/windows/packaging/windows/Zentrova-*-setup.exe \
-	  build/linux/packaging/linux/zentrova_*_amd64.deb dist/
-	@ls -l dist/*.exe dist/*.deb
+	@rm -f dist/Zentrova-*-setup.exe
+	@cp build/linux/packaging/linux/zentrova_*_amd64.deb dist/
+	@if ls build/windows/packaging/windows/Zentrova-*-setup.exe >/dev/null 2>&1; then \
+	  cp build/windows/packaging/windows/Zentrova-*-setup.exe dist/; \
+	else \
+	  echo "No Windows installer: the windows build has no game client" \
+	       "without CEF_ROOT; docs/release.md builds one."; \
+	fi
+	@ls -l dist/*.deb $$(ls dist/*.exe 2>/dev/null)
 
 run: dist-linux
 	scripts/run-demo

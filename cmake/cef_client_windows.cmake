@@ -25,6 +25,7 @@ if(MSVC)
 endif()
 # Installed under the name the launcher starts by default.
 set_target_properties(ZTVClient PROPERTIES OUTPUT_NAME game SUFFIX .ztv)
+ztv_sign_program(ZTVClient)
 
 COPY_FILES(ZTVClient "${CEF_BINARY_FILES}" "${CEF_BINARY_DIR}"
            "${CEF_TARGET_OUT_DIR}")
@@ -34,4 +35,19 @@ install(TARGETS ZTVClient RUNTIME DESTINATION bin)
 install(DIRECTORY ${CEF_TARGET_OUT_DIR}/ DESTINATION bin
         FILES_MATCHING PATTERN "*.dll" PATTERN "*.bin" PATTERN "*.pak"
         PATTERN "*.dat" PATTERN "locales/*")
+
+# Distributing the engine requires its licence and the licensing notes of
+# the distribution's README.txt; the engine's own credits page
+# (chrome://credits) lists Chromium's parts.
+file(READ ${CEF_ROOT}/README.txt cef_readme)
+string(FIND "${cef_readme}" "LICENSING" licensing_at)
+if(licensing_at EQUAL -1)
+  message(FATAL_ERROR "${CEF_ROOT}/README.txt has no LICENSING section")
+endif()
+string(SUBSTRING "${cef_readme}" ${licensing_at} -1 cef_licensing)
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/CEF-LICENSING.txt "${cef_licensing}")
+install(FILES ${CEF_ROOT}/LICENSE.txt DESTINATION licenses
+        RENAME CEF-LICENSE.txt)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/CEF-LICENSING.txt
+        DESTINATION licenses)
 PRINT_CEF_CONFIG()

@@ -11,6 +11,9 @@ endif()
 add_library(ztv_warnings INTERFACE)
 if(MSVC)
   target_compile_options(ztv_warnings INTERFACE /W4 /WX)
+  # CEF's wrapper library is built with the static runtime, and objects of
+  # both runtimes do not link together.
+  set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
 else()
   target_compile_options(ztv_warnings INTERFACE -Wall -Wextra -Werror)
 endif()

@@ -2,24 +2,46 @@
 ; users of the machine, with Start menu and desktop shortcuts and an
 ; uninstaller in Add/Remove Programs.
 ;
-; Defined by the build: VERSION (a.b.c.d), PUBLISHER, ICON, OUTFILE, and
-; INSTALL_FILES / UNINSTALL_FILES, the file lists made from the install tree.
+; An install is never a mix of two versions. The new files are extracted
+; beside the install first, then each one takes the place of its old
+; version, which is set aside until all are in place; files only the older
+; version had are set aside too. Whatever cannot be done undoes what was
+; done, and the installer ends with a non-zero exit code. A running client
+; (a file of the install that cannot be opened for writing) is found before
+; anything changes: an interactive run asks to close it, a silent run ends
+; with exit code 3. The install folder must lie under Program Files.
+;
+; Defined by the build: VERSION (a.b.c.d), PUBLISHER, ICON, OUTFILE, the
+; lists made from the install tree (STAGE_FILES, INSTALLED_FILES,
+; SHIPPED_FILE, INSTALLED_FOLDERS; see file_lists.cmake), and SIGN_COMMAND
+; when the programs are signed.
 
 Unicode true
 SetCompressor /SOLID lzma
+; A file that cannot be written ends the install: it is never skipped.
+AllowSkipFiles off
 
 !include "FileFunc.nsh"
+!include "LogicLib.nsh"
+!include "TextFunc.nsh"
+!include "${INSTALLED_FILES}"
+!include "${SHIPPED_FILE}"
 
 !define UNINSTALL_KEY \
     "Software\Microsoft\Windows\CurrentVersion\Uninstall\Zentrova"
+!define RECORD "install.files"
+!define EXIT_IN_USE 3
+!ifdef SIGN_COMMAND
+  !finalize '${SIGN_COMMAND} "%1"' = 0
+  !uninstfinalize '${SIGN_COMMAND} "%1"' = 0
+!endif
 
 Name "Zentrova"
 OutFile "${OUTFILE}"
 Icon "${ICON}"
 UninstallIcon "${ICON}"
-; Program Files keeps its own permissions: only administrators may change
-; what the elevated launcher starts.
 InstallDir "$PROGRAMFILES\Zentrova"
+DirText "Zentrova is installed in a folder under Program Files, which only administrators may change."
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel admin
 ShowInstDetails nevershow
@@ -37,14 +59,316 @@ Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
 
+; Where the new version waits, and where the old one is set aside.
+Var StageDir
+Var OldDir
+; The first path that went wrong, or empty.
+Var Failed
+
+; Sets $Failed to the install's file $R1 when it is there but cannot be
+; opened for writing: a running client holds its programs and data so.
+!macro ZtvInUseFunctions UN
+  Function ${UN}ZtvCheckInUse
+    ${If} ${FileExists} "$INSTDIR\$R1"
+      System::Call 'kernel32::CreateFileW(w "$INSTDIR\$R1", i 0x40010000, \
+          i 7, p 0, i 3, i 0x02000000, p 0) p .r9'
+      ${If} $9 = -1
+        StrCpy $Failed "$INSTDIR\$R1"
+      ${Else}
+        System::Call 'kernel32::CloseHandle(p r9)'
+      ${EndIf}
+    ${EndIf}
+  FunctionEnd
+!macroend
+!insertmacro ZtvInUseFunctions ""
+!insertmacro ZtvInUseFunctions "un."
+
+!macro ZtvCheckFileInUse _FILE
+  !if "${_FILE}" != "uninstall.exe"
+    ${If} $Failed == ""
+      StrCpy $R1 "${_FILE}"
+      Call ${__ZTV_UN}ZtvCheckInUse
+    ${EndIf}
+  !endif
+!macroend
+
+; Whether $R1 is a path inside the install folder ($R2 yes or no): a record
+; file is read, and only such paths are acted on.
+Function ZtvIsPlainRelative
+  StrCpy $R2 no
+  StrLen $R4 $R1
+  StrCpy $R5 $R1 1
+  ${If} $R4 = 0
+  ${OrIf} $R5 == "\"
+    Return
+  ${EndIf}
+  StrCpy $R6 0
+  ${Do}
+    ${If} $R6 >= $R4
+      ${ExitDo}
+    ${EndIf}
+    StrCpy $R5 $R1 2 $R6
+    ${If} $R5 == ".."
+      Return
+    ${EndIf}
+    StrCpy $R5 $R1 1 $R6
+    ${If} $R5 == ":"
+    ${OrIf} $R5 == "/"
+      Return
+    ${EndIf}
+    IntOp $R6 $R6 + 1
+  ${Loop}
+  StrCpy $R2 yes
+FunctionEnd
+
+; Calls $R7 for each file the older version's record in $R8 lists that this
+; version does not ship, with its path in $R1. Files the client writes are
+; never among them.
+Function ZtvForEachStaleFile
+  ClearErrors
+  FileOpen $R9 "$R8" r
+  ${If} ${Errors}
+    Return
+  ${EndIf}
+  ${Do}
+    ClearErrors
+    FileRead $R9 $R1
+    ${If} ${Errors}
+      ${ExitDo}
+    ${EndIf}
+    ${TrimNewLines} "$R1" $R1
+    Call ZtvIsPlainRelative
+    ${If} $R2 == yes
+      !insertmacro ZtvIsShipped
+      ${If} $R2 == no
+      ${AndIf} $R1 != "bin\version.ini"
+      ${AndIf} $R1 != "bin\version.ini.new"
+      ${AndIf} $R1 != "bin\update_error.log"
+      ${AndIf} $R1 != "bin\debug.log"
+        Call $R7
+      ${EndIf}
+    ${EndIf}
+  ${Loop}
+  FileClose $R9
+FunctionEnd
+
+; Before anything changes: no file of this version or the older one may be
+; in use.
+Function ZtvEnsureNotRunning
+  ${Do}
+    StrCpy $Failed ""
+    !define __ZTV_UN ""
+    !insertmacro ZtvForEachFile ZtvCheckFileInUse
+    !undef __ZTV_UN
+    StrCpy $R8 "$INSTDIR\${RECORD}"
+    GetFunctionAddress $R7 ZtvCheckStaleInUse
+    Call ZtvForEachStaleFile
+    ${If} $Failed == ""
+      Return
+    ${EndIf}
+    ${If} ${Silent}
+      SetErrorLevel ${EXIT_IN_USE}
+      Quit
+    ${EndIf}
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+        "Zentrova is running, or one of its files is in use:$\r$\n$Failed$\r$\n$\r$\nClose the game, then choose Retry." \
+        IDRETRY ztv_retry
+    SetErrorLevel ${EXIT_IN_USE}
+    Quit
+    ztv_retry:
+  ${Loop}
+FunctionEnd
+
+Function ZtvCheckStaleInUse
+  ${If} $Failed == ""
+    Call ZtvCheckInUse
+  ${EndIf}
+FunctionEnd
+
+; Whether $INSTDIR is a folder under Program Files ($R2 yes or no), whose
+; permissions only administrators may change: the elevated launcher starts
+; what the install folder holds, so no other user may write there.
+Function ZtvIsUnderProgramFiles
+  StrCpy $R8 $PROGRAMFILES
+  Call ZtvIsUnder
+  ${If} $R2 != yes
+    StrCpy $R8 $PROGRAMFILES64
+    Call ZtvIsUnder
+  ${EndIf}
+FunctionEnd
+
+; Whether $INSTDIR is a folder inside $R8 ($R2 yes or no).
+Function ZtvIsUnder
+  StrCpy $R2 no
+  StrLen $R4 $R8
+  StrCpy $R5 $INSTDIR $R4
+  StrCpy $R6 $INSTDIR 1 $R4
+  ${If} $R5 == $R8
+  ${AndIf} $R6 == "\"
+    IntOp $R4 $R4 + 1
+    StrCpy $R1 $INSTDIR "" $R4
+    Call ZtvIsPlainRelative
+  ${EndIf}
+FunctionEnd
+
+Function .onVerifyInstDir
+  Call ZtvIsUnderProgramFiles
+  ${If} $R2 != yes
+    Abort
+  ${EndIf}
+FunctionEnd
+
+; Moves the install's file $R1 to the same place under $R6, making its
+; folder; $Failed names it when the move fails.
+Function ZtvMoveTo
+  ${GetParent} "$R6\$R1" $R3
+  CreateDirectory "$R3"
+  ClearErrors
+  Rename "$INSTDIR\$R1" "$R6\$R1"
+  ${If} ${Errors}
+    StrCpy $Failed "$INSTDIR\$R1"
+  ${EndIf}
+FunctionEnd
+
+Function ZtvSwapInFile
+  ${If} ${FileExists} "$INSTDIR\$R1"
+    StrCpy $R6 $OldDir
+    Call ZtvMoveTo
+    ${If} $Failed != ""
+      Return
+    ${EndIf}
+  ${EndIf}
+  ${GetParent} "$INSTDIR\$R1" $R3
+  CreateDirectory "$R3"
+  ClearErrors
+  Rename "$StageDir\$R1" "$INSTDIR\$R1"
+  ${If} ${Errors}
+    StrCpy $Failed "$INSTDIR\$R1"
+  ${EndIf}
+FunctionEnd
+
+; The player's client has recorded its web version in bin\version.ini: it
+; stays, and the new version's goes in only where there is none.
+!macro ZtvSwapIn _FILE
+  ${If} $Failed == ""
+    StrCpy $R1 "${_FILE}"
+    !if "${_FILE}" == "bin\version.ini"
+      ${If} ${FileExists} "$INSTDIR\$R1"
+        Delete "$StageDir\$R1"
+      ${Else}
+        Call ZtvSwapInFile
+      ${EndIf}
+    !else
+      Call ZtvSwapInFile
+    !endif
+  ${EndIf}
+!macroend
+
+; Undoes ZtvSwapIn for one file: the old version comes back, and a new file
+; that had no old version goes back to the stage.
+!macro ZtvSwapBack _FILE
+  !if "${_FILE}" != "bin\version.ini"
+    ${If} ${FileExists} "$OldDir\${_FILE}"
+      ${If} ${FileExists} "$INSTDIR\${_FILE}"
+        Rename "$INSTDIR\${_FILE}" "$StageDir\${_FILE}"
+      ${EndIf}
+      Rename "$OldDir\${_FILE}" "$INSTDIR\${_FILE}"
+    ${ElseIfNot} ${FileExists} "$StageDir\${_FILE}"
+      Rename "$INSTDIR\${_FILE}" "$StageDir\${_FILE}"
+    ${EndIf}
+  !endif
+!macroend
+
+Function ZtvSetAsideStale
+  ${If} $Failed == ""
+  ${AndIf} ${FileExists} "$INSTDIR\$R1"
+    StrCpy $R6 $OldDir
+    Call ZtvMoveTo
+  ${EndIf}
+FunctionEnd
+
+Function ZtvBringBackStale
+  ${If} ${FileExists} "$OldDir\$R1"
+  ${AndIfNot} ${FileExists} "$INSTDIR\$R1"
+    Rename "$OldDir\$R1" "$INSTDIR\$R1"
+  ${EndIf}
+FunctionEnd
+
+; A folder only the older version had goes when it is left empty.
+Function ZtvRemoveStaleFolder
+  ${GetParent} "$INSTDIR\$R1" $R3
+  ${If} $R3 != $INSTDIR
+    RMDir "$R3"
+  ${EndIf}
+FunctionEnd
+
+Function ZtvFail
+  DetailPrint "Not installed: $Failed"
+  MessageBox MB_OK|MB_ICONSTOP \
+      "Zentrova could not be installed: $Failed cannot be written. The version installed before is unchanged." \
+      /SD IDOK
+  Abort
+FunctionEnd
+
+Function .onInstFailed
+  ${If} $StageDir != ""
+    RMDir /r "$StageDir"
+  ${EndIf}
+FunctionEnd
+
 Section "Zentrova"
   SetShellVarContext all
-  ; Everything is replaced but the web version the player's client has
-  ; recorded in bin\version.ini.
-  !include "${INSTALL_FILES}"
-  WriteUninstaller "$INSTDIR\uninstall.exe"
+  StrCpy $StageDir "$INSTDIR\.setup-new"
+  StrCpy $OldDir "$INSTDIR\.setup-old"
+  Call ZtvEnsureNotRunning
 
-  ; The launcher finds bin\ relative to its working directory.
+  ; A silent install's /D= is checked here: no page did.
+  Call ZtvIsUnderProgramFiles
+  ${If} $R2 != yes
+    MessageBox MB_OK|MB_ICONSTOP \
+        "Zentrova installs only in a folder under Program Files, which only administrators may change: $INSTDIR is not one." \
+        /SD IDOK
+    Abort
+  ${EndIf}
+  StrCpy $Failed ""
+  ; What an install that was cut off (by a power loss, say) left behind.
+  RMDir /r "$StageDir"
+  RMDir /r "$OldDir"
+  ${If} ${FileExists} "$StageDir"
+  ${OrIf} ${FileExists} "$OldDir"
+    StrCpy $Failed "$OldDir"
+    Call ZtvFail
+  ${EndIf}
+
+  ClearErrors
+  !include "${STAGE_FILES}"
+  WriteUninstaller "$StageDir\uninstall.exe"
+  ${If} ${Errors}
+    StrCpy $Failed "$StageDir\uninstall.exe"
+    Call ZtvFail
+  ${EndIf}
+
+  !insertmacro ZtvForEachFile ZtvSwapIn
+  ; The older version's record is set aside with it.
+  StrCpy $R8 "$OldDir\${RECORD}"
+  ${If} $Failed == ""
+    GetFunctionAddress $R7 ZtvSetAsideStale
+    Call ZtvForEachStaleFile
+  ${EndIf}
+  ${If} $Failed != ""
+    StrCpy $R0 $Failed
+    GetFunctionAddress $R7 ZtvBringBackStale
+    Call ZtvForEachStaleFile
+    !insertmacro ZtvForEachFileReversed ZtvSwapBack
+    StrCpy $Failed $R0
+    Call ZtvFail
+  ${EndIf}
+  GetFunctionAddress $R7 ZtvRemoveStaleFolder
+  Call ZtvForEachStaleFile
+  RMDir /r "$OldDir"
+  RMDir /r "$StageDir"
+
+  ; The launcher finds bin\ beside itself; the shortcuts start it there.
   SetOutPath "$INSTDIR"
   CreateShortCut "$SMPROGRAMS\Zentrova.lnk" "$INSTDIR\ZTV.exe" "" \
       "$INSTDIR\ZTV.exe" 0
@@ -58,26 +382,83 @@ Section "Zentrova"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" \
       '"$INSTDIR\uninstall.exe"'
+  ; Run in place (_?=), the silent uninstall ends only when it is done.
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" \
-      '"$INSTDIR\uninstall.exe" /S'
+      '"$INSTDIR\uninstall.exe" /S _?=$INSTDIR'
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+!macro ZtvUninstallFile _FILE
+  !if "${_FILE}" != "uninstall.exe"
+    Delete "$INSTDIR\${_FILE}"
+  !endif
+!macroend
+
+!macro ZtvCheckRemoved _FILE
+  !if "${_FILE}" != "uninstall.exe"
+    ${If} ${FileExists} "$INSTDIR\${_FILE}"
+      StrCpy $Failed "$INSTDIR\${_FILE}"
+    ${EndIf}
+  !endif
+!macroend
+
 Section "Uninstall"
   SetShellVarContext all
+  ${Do}
+    StrCpy $Failed ""
+    !define __ZTV_UN "un."
+    !insertmacro ZtvForEachFile ZtvCheckFileInUse
+    !undef __ZTV_UN
+    ${If} $Failed == ""
+      ${ExitDo}
+    ${EndIf}
+    ${If} ${Silent}
+      SetErrorLevel ${EXIT_IN_USE}
+      Quit
+    ${EndIf}
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+        "Zentrova is running, or one of its files is in use:$\r$\n$Failed$\r$\n$\r$\nClose the game, then choose Retry." \
+        IDRETRY ztv_un_retry
+    SetErrorLevel ${EXIT_IN_USE}
+    Quit
+    ztv_un_retry:
+  ${Loop}
+
   Delete "$SMPROGRAMS\Zentrova.lnk"
   Delete "$DESKTOP\Zentrova.lnk"
   ; Exactly what was installed and what the client writes beside it; a
   ; folder goes only when nothing else is left in it. The player's profile
   ; in %APPDATA%\ZTV is never touched.
-  !include "${UNINSTALL_FILES}"
-  Delete "$INSTDIR\bin\update_error.log"
+  !insertmacro ZtvForEachFile ZtvUninstallFile
   Delete "$INSTDIR\bin\version.ini.new"
-  Delete "$INSTDIR\uninstall.exe"
-  RMDir "$INSTDIR\bin"
-  RMDir "$INSTDIR"
+  Delete "$INSTDIR\bin\update_error.log"
+  Delete "$INSTDIR\bin\debug.log"
+  ; Run in place (_?=), the uninstaller cannot remove itself: it and the
+  ; folder go at the next restart.
+  ${If} $EXEPATH == "$INSTDIR\uninstall.exe"
+    Delete /REBOOTOK "$INSTDIR\uninstall.exe"
+    !include "${INSTALLED_FOLDERS}"
+    RMDir /REBOOTOK "$INSTDIR"
+  ${Else}
+    Delete "$INSTDIR\uninstall.exe"
+    !include "${INSTALLED_FOLDERS}"
+    RMDir "$INSTDIR"
+  ${EndIf}
+
+  ; The entry stays while anything of the game could not be removed, so
+  ; that the uninstall can be run again.
+  StrCpy $Failed ""
+  !insertmacro ZtvForEachFile ZtvCheckRemoved
+  ${If} $Failed != ""
+    DetailPrint "Not removed: $Failed"
+    MessageBox MB_OK|MB_ICONSTOP \
+        "Zentrova could not be removed completely: $Failed is in use or protected." \
+        /SD IDOK
+    SetErrorLevel 2
+    Abort
+  ${EndIf}
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

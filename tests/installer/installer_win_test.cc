@@ -114,17 +114,29 @@ class InstallerTest : public testing::Test {
       Uninstall();
   }
 
-  // Runs |installer| silently, into |folder| or the default folder.
-  void Install(const char* installer, const fs::path& folder = fs::path()) {
+  // Runs |installer| silently, into |folder| or the default folder, and
+  // returns its exit code.
+  DWORD RunInstaller(const char* installer, const fs::path& folder) {
     std::wstring command =
         L"\"" + BuildTreePath(installer).wstring() + L"\" /S";
     if (!folder.empty())
       command += L" /D=" + folder.wstring();
     DWORD exit_code = 1;
-    ASSERT_TRUE(RunAndWait(command, &exit_code));
-    EXPECT_EQ(exit_code, 0u);
+    EXPECT_TRUE(RunAndWait(command, &exit_code));
+    return exit_code;
+  }
+
+  void Install(const char* installer, const fs::path& folder = fs::path()) {
+    EXPECT_EQ(RunInstaller(installer, folder), 0u);
     folder_ = folder.empty() ? KnownFolder(CSIDL_PROGRAM_FILES) / L"Zentrova"
                              : folder;
+  }
+
+  // Holds |file| open as a running client would, for the life of the
+  // returned handle.
+  static HANDLE HoldOpen(const fs::path& file) {
+    return CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                       nullptr);
   }
 
   // The silent uninstall runs from a copy of itself, so the test waits for
@@ -173,10 +185,10 @@ TEST_F(InstallerTest, InstallsTheGameForEveryUser) {
 }
 
 TEST_F(InstallerTest, ShortcutStartsTheGameFromItsBinFolder) {
-  // A folder of the player's choosing, with a space in its name.
-  Install(ZTV_INSTALLER_PATH, L"C:\\Games\\Zentrova Game");
-  // A probe stands in for the client the release build installs.
-  fs::copy_file(BuildTreePath(ZTV_PROBE_PATH), folder_ / L"bin" / L"game.ztv");
+  // A folder of the player's choosing, with a space in its name; the test
+  // installer's client is a probe.
+  Install(ZTV_INSTALLER_PATH,
+          KnownFolder(CSIDL_PROGRAM_FILES) / L"Zentrova Game");
   TempDir dir;
   const fs::path record = dir.path() / "record";
   WriteFileBytes(dir.path() / "release", "");
@@ -209,19 +221,59 @@ TEST_F(InstallerTest, ShortcutStartsTheGameFromItsBinFolder) {
                         seconds(60)));
 }
 
-TEST_F(InstallerTest, UpgradeKeepsTheRecordedWebVersion) {
-  const fs::path folder = L"C:\\Games\\Zentrova";
+TEST_F(InstallerTest, InstallsOnlyUnderProgramFiles) {
+  for (const fs::path& folder :
+       {fs::path(L"C:\\Games\\Zentrova"),
+        KnownFolder(CSIDL_PROGRAM_FILES) / L"..\\Zentrova"}) {
+    SCOPED_TRACE(folder.u8string());
+    EXPECT_NE(RunInstaller(ZTV_INSTALLER_PATH, folder), 0u);
+    EXPECT_FALSE(fs::exists(folder / L"ZTV.exe"));
+    EXPECT_FALSE(UninstallEntryExists());
+  }
+}
+
+TEST_F(InstallerTest, UpgradeReplacesEveryFileButTheRecordedWebVersion) {
+  const fs::path folder = KnownFolder(CSIDL_PROGRAM_FILES) / L"Zentrova Up";
   Install(ZTV_OLDER_INSTALLER_PATH, folder);
   EXPECT_EQ(ReadFileBytes(folder_ / L"bin" / L"client_version.ini"), "0.9.0.0");
+  EXPECT_TRUE(fs::exists(folder_ / L"bin" / L"retired.dat"));
   // The player's client has recorded the server's web version.
   WriteFileBytes(folder_ / L"bin" / L"version.ini", "77");
 
   Install(ZTV_INSTALLER_PATH, folder);
   EXPECT_EQ(ReadFileBytes(folder_ / L"bin" / L"version.ini"), "77");
+  // What only the older version had is gone, and nothing is left aside.
+  EXPECT_FALSE(fs::exists(folder_ / L"bin" / L"retired.dat"));
+  EXPECT_FALSE(fs::exists(folder_ / L".setup-old"));
+  EXPECT_FALSE(fs::exists(folder_ / L".setup-new"));
   EXPECT_EQ(ReadFileBytes(folder_ / L"bin" / L"client_version.ini"),
             ZTV_VERSION);
   EXPECT_EQ(UninstallValue(L"DisplayVersion"), fs::path(ZTV_VERSION).wstring());
   EXPECT_TRUE(fs::equivalent(UninstallValue(L"InstallLocation"), folder));
+}
+
+// A running client holds its files open: the silent upgrade and uninstall
+// change nothing and say so in their exit codes.
+TEST_F(InstallerTest, AFileInUseStopsUpgradeAndUninstallUnchanged) {
+  const fs::path folder = KnownFolder(CSIDL_PROGRAM_FILES) / L"Zentrova Busy";
+  Install(ZTV_OLDER_INSTALLER_PATH, folder);
+  const HANDLE held = HoldOpen(folder_ / L"bin" / L"game.ztv");
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+  EXPECT_EQ(RunInstaller(ZTV_INSTALLER_PATH, folder), 3u);
+  EXPECT_EQ(ReadFileBytes(folder_ / L"bin" / L"client_version.ini"), "0.9.0.0");
+  EXPECT_TRUE(fs::exists(folder_ / L"bin" / L"retired.dat"));
+  EXPECT_EQ(UninstallValue(L"DisplayVersion"), L"0.9.0.0");
+
+  // Run in place, the uninstaller's exit code is its own.
+  DWORD exit_code = 0;
+  ASSERT_TRUE(RunAndWait(L"\"" + (folder_ / L"uninstall.exe").wstring() +
+                             L"\" /S _?=" + folder_.wstring(),
+                         &exit_code));
+  EXPECT_EQ(exit_code, 3u);
+  EXPECT_TRUE(UninstallEntryExists());
+  EXPECT_TRUE(fs::exists(folder_ / L"ZTV.exe"));
+  CloseHandle(held);
 }
 
 TEST_F(InstallerTest, UninstallLeavesOnlyThePlayersProfile) {
