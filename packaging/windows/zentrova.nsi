@@ -31,6 +31,8 @@ AllowSkipFiles off
     "Software\Microsoft\Windows\CurrentVersion\Uninstall\Zentrova"
 !define RECORD "install.files"
 !define EXIT_IN_USE 3
+!define IN_USE_TEXT \
+    "Zentrova is running, or one of its files is in use:$\r$\n$Failed$\r$\n$\r$\nClose the game, then choose Retry."
 !ifdef SIGN_COMMAND
   !finalize '${SIGN_COMMAND} "%1"' = 0
   !uninstfinalize '${SIGN_COMMAND} "%1"' = 0
@@ -171,7 +173,7 @@ Function ZtvEnsureNotRunning
       Quit
     ${EndIf}
     MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-        "Zentrova is running, or one of its files is in use:$\r$\n$Failed$\r$\n$\r$\nClose the game, then choose Retry." \
+        "${IN_USE_TEXT}" \
         IDRETRY ztv_retry
     SetErrorLevel ${EXIT_IN_USE}
     Quit
@@ -347,6 +349,8 @@ Section "Zentrova"
     StrCpy $Failed "$StageDir\uninstall.exe"
     Call ZtvFail
   ${EndIf}
+  ; Out of the stage, which can then be removed.
+  SetOutPath "$INSTDIR"
 
   !insertmacro ZtvForEachFile ZtvSwapIn
   ; The older version's record is set aside with it.
@@ -369,7 +373,6 @@ Section "Zentrova"
   RMDir /r "$StageDir"
 
   ; The launcher finds bin\ beside itself; the shortcuts start it there.
-  SetOutPath "$INSTDIR"
   CreateShortCut "$SMPROGRAMS\Zentrova.lnk" "$INSTDIR\ZTV.exe" "" \
       "$INSTDIR\ZTV.exe" 0
   CreateShortCut "$DESKTOP\Zentrova.lnk" "$INSTDIR\ZTV.exe" "" \
@@ -420,7 +423,7 @@ Section "Uninstall"
       Quit
     ${EndIf}
     MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-        "Zentrova is running, or one of its files is in use:$\r$\n$Failed$\r$\n$\r$\nClose the game, then choose Retry." \
+        "${IN_USE_TEXT}" \
         IDRETRY ztv_un_retry
     SetErrorLevel ${EXIT_IN_USE}
     Quit
