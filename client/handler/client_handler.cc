@@ -66,7 +66,8 @@ void ClientHandler::OnAfterCreated(CefRefPtr<CefBrowser> browser) {
     SetNativeWindowTitle(browser, kGameWindowTitle);
 }
 
-bool ClientHandler::DoClose(CefRefPtr<CefBrowser> /*browser*/) {
+bool ClientHandler::DoClose(CefRefPtr<CefBrowser> browser) {
+  closing_.insert(browser->GetIdentifier());
   // Let CEF close the window in its normal way.
   return false;
 }
@@ -78,6 +79,8 @@ void ClientHandler::OnBeforeClose(CefRefPtr<CefBrowser> browser) {
       break;
     }
   }
+  closing_.erase(browser->GetIdentifier());
+  renderer_deaths_.Forget(browser->GetIdentifier());
   if (browser_list_.empty())
     CefQuitMessageLoop();
 }
@@ -101,10 +104,12 @@ bool ClientHandler::OnConsoleMessage(CefRefPtr<CefBrowser> browser,
                                      const CefString& /*source*/,
                                      int /*line*/) {
   const std::string text = message.ToString();
-  if (CheckClientVersionAnnouncement(text))
+  const bool client_outdated = CheckClientVersionAnnouncement(text);
+  const bool web_changed = CheckWebVersionAnnouncement(text);
+  if (client_outdated || web_changed) {
+    closing_.insert(browser->GetIdentifier());
     browser->GetHost()->TryCloseBrowser();
-  if (CheckWebVersionAnnouncement(text))
-    browser->GetHost()->TryCloseBrowser();
+  }
   // CEF goes on to log the message as usual.
   return false;
 }
@@ -122,4 +127,20 @@ bool ClientHandler::OnBeforeBrowse(CefRefPtr<CefBrowser> /*browser*/,
       manager->DeleteCookies(kSocialSiteUrl, CefString(), nullptr);
   }
   return false;
+}
+
+void ClientHandler::OnRenderProcessTerminated(CefRefPtr<CefBrowser> browser,
+                                              TerminationStatus status) {
+  if (closing_.count(browser->GetIdentifier()))
+    return;
+  // The player has no reload key or menu: the client reloads for them, and
+  // the page keeps the login, which lives in the cookies.
+  if (renderer_deaths_.RecordDeath(browser->GetIdentifier(),
+                                   RendererDeaths::Clock::now())) {
+    browser->Reload();
+    return;
+  }
+  CefRefPtr<CefFrame> frame = browser->GetMainFrame();
+  if (frame)
+    frame->LoadString(BuildRendererGonePage(status), frame->GetURL());
 }

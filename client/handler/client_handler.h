@@ -2,8 +2,10 @@
 #define CLIENT_HANDLER_CLIENT_HANDLER_H_
 
 #include <list>
+#include <set>
 
 #include "client/handler/critical_section.h"
+#include "client/handler/renderer_deaths.h"
 #include "include/cef_client.h"
 #include "include/cef_request_context.h"
 
@@ -11,7 +13,8 @@
 // opens: it keeps the list of live browsers, ends CEF's message loop when the
 // last one has closed, mirrors page titles into window titles, runs the
 // version gate on console messages, purges the social site's cookies on
-// logout, shows the load-error page and suppresses the context menu.
+// logout, shows the load-error page, brings a page back after its renderer
+// died, and suppresses the context menu.
 class ClientHandler : public CefClient,
                       public CefContextMenuHandler,
                       public CefDisplayHandler,
@@ -74,6 +77,8 @@ class ClientHandler : public CefClient,
                       CefRefPtr<CefRequest> request,
                       bool user_gesture,
                       bool is_redirect) override;
+  void OnRenderProcessTerminated(CefRefPtr<CefBrowser> browser,
+                                 TerminationStatus status) override;
 
  private:
   // The one platform hook: sets the text of |browser|'s native top-level
@@ -85,6 +90,10 @@ class ClientHandler : public CefClient,
   CefRefPtr<CefRequestContext> request_context_;
   const bool use_views_;
   std::list<CefRefPtr<CefBrowser>> browser_list_;
+  // Browsers on their way to closing, by identifier: a page that is going
+  // anyway is not brought back.
+  std::set<int> closing_;
+  RendererDeaths renderer_deaths_;
 
   IMPLEMENT_REFCOUNTING(ClientHandler);
   DISALLOW_COPY_AND_ASSIGN(ClientHandler);

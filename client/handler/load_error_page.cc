@@ -39,3 +39,10 @@ std::string BuildLoadErrorPage(const std::string& failed_url,
          EscapeHtml(failed_url) + " with error " + EscapeHtml(error_text) +
          " (" + std::to_string(error_code) + ").</h2></body></html>";
 }
+
+std::string BuildRendererGonePage(int status) {
+  return "<html><body bgcolor=\"white\"><h2>The game stopped unexpectedly "
+         "(status " +
+         std::to_string(status) +
+         "). Please restart the application.</h2></body></html>";
+}

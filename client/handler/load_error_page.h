@@ -10,4 +10,8 @@ std::string BuildLoadErrorPage(const std::string& failed_url,
                                const std::string& error_text,
                                int error_code);
 
+// The page shown, in the same style, in place of a game whose renderer kept
+// dying: |status| is the engine's termination status.
+std::string BuildRendererGonePage(int status);
+
 #endif  // CLIENT_HANDLER_LOAD_ERROR_PAGE_H_

@@ -1,6 +1,11 @@
 #include "client/handler/client_handler.h"
 
+#include <map>
+#include <random>
+#include <vector>
+
 #include "client/handler/client_request_context_handler.h"
+#include "client/handler/renderer_deaths.h"
 #include "tests/client/client_test_base.h"
 
 namespace {
@@ -180,6 +185,71 @@ TEST_F(ClientHandlerTest, AbortedLoadLeavesTheFrameAlone) {
   handler_->OnLoadError(browser.get(), browser->main_frame(), ERR_ABORTED,
                         "ERR_ABORTED", "https://play.example/");
   EXPECT_TRUE(browser->main_frame()->loaded.empty());
+}
+
+// Random death times of two browsers against the rule stated plainly: a
+// death is followed by a reload unless, at it or at any death of that
+// browser before it, three deaths fell within less than a minute.
+TEST(RendererDeathsTest, ReloadsUntilThreeDeathsFallWithinAMinute) {
+  std::mt19937 random(20261209);
+  const int gaps[] = {0, 1, 29, 30, 59, 60, 61, 120};
+  for (int sequence = 0; sequence < 300; ++sequence) {
+    RendererDeaths deaths;
+    std::map<int, std::vector<int>> times;
+    std::map<int, bool> given_up;
+    int now = 0;
+    for (int death = 0; death < 8; ++death) {
+      now += gaps[random() % 8];
+      const int browser = 1 + random() % 2;
+      std::vector<int>& seen = times[browser];
+      seen.push_back(now);
+      int within = 0;
+      for (int earlier : seen)
+        within += now - earlier < 60;
+      given_up[browser] = given_up[browser] || within >= 3;
+      ASSERT_EQ(deaths.RecordDeath(browser, RendererDeaths::Clock::time_point(
+                                                std::chrono::seconds(now))),
+                !given_up[browser])
+          << "sequence " << sequence << ", death " << death;
+    }
+    // A browser that closed starts again from nothing.
+    deaths.Forget(1);
+    EXPECT_TRUE(deaths.RecordDeath(1, RendererDeaths::Clock::time_point()));
+  }
+}
+
+TEST_F(ClientHandlerTest, DeadRendererReloadsThenShowsTheStoppedPage) {
+  CefRefPtr<FakeBrowser> browser = new FakeBrowser(1, kNullWindowHandle);
+  browser->main_frame()->LoadURL("https://play.example/realm");
+  handler_->OnAfterCreated(browser.get());
+  for (int death = 1; death <= 2; ++death) {
+    handler_->OnRenderProcessTerminated(browser.get(), TS_PROCESS_WAS_KILLED);
+    EXPECT_EQ(browser->reload_calls, death);
+  }
+  EXPECT_TRUE(browser->main_frame()->loaded.empty());
+  // The third within a minute: the built-in page, until the game restarts.
+  for (int death = 3; death <= 4; ++death) {
+    handler_->OnRenderProcessTerminated(browser.get(), TS_PROCESS_OOM);
+    EXPECT_EQ(browser->reload_calls, 2);
+    ASSERT_EQ(browser->main_frame()->loaded.size(), death - 2u);
+    EXPECT_EQ(browser->main_frame()->loaded.back().html,
+              "<html><body bgcolor=\"white\"><h2>The game stopped "
+              "unexpectedly (status 3). Please restart the "
+              "application.</h2></body></html>");
+    EXPECT_EQ(browser->main_frame()->loaded.back().url,
+              "https://play.example/realm");
+  }
+  EXPECT_TRUE(browser->sub_frame()->loaded.empty());
+
+  // A browser on its way to closing is left to close.
+  CefRefPtr<FakeBrowser> popup = new FakeBrowser(2, kNullWindowHandle);
+  handler_->OnAfterCreated(popup.get());
+  handler_->DoClose(popup.get());
+  handler_->OnRenderProcessTerminated(popup.get(), TS_PROCESS_CRASHED);
+  EXPECT_EQ(popup->reload_calls, 0);
+  EXPECT_TRUE(popup->main_frame()->loaded.empty());
+  handler_->OnBeforeClose(popup.get());
+  handler_->OnBeforeClose(browser.get());
 }
 
 TEST_F(ClientHandlerTest, ContextMenuIsEmptiedAndNoCommandHandled) {

@@ -109,13 +109,15 @@ class FakeBrowser : public CefBrowser {
   FakeFrame* main_frame() { return main_frame_.get(); }
   FakeFrame* sub_frame() { return sub_frame_.get(); }
 
+  int reload_calls = 0;
+
   CefRefPtr<CefBrowserHost> GetHost() override { return host_.get(); }
   bool CanGoBack() override { return false; }
   void GoBack() override {}
   bool CanGoForward() override { return false; }
   void GoForward() override {}
   bool IsLoading() override { return false; }
-  void Reload() override {}
+  void Reload() override { ++reload_calls; }
   void ReloadIgnoreCache() override {}
   void StopLoad() override {}
   int GetIdentifier() override { return id_; }

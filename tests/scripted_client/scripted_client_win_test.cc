@@ -113,6 +113,18 @@ TEST_F(ScriptedClientTest, ClosingTheWindowEndsWithZeroAndNoBox) {
   }
 }
 
+TEST_F(ScriptedClientTest, DeadRendererReloadsTwiceThenShowsTheStoppedPage) {
+  const fs::path page = dir_.path() / "page.txt";
+  auto client =
+      Start("crash 2\ncrash 2\ncrash 2\npage " + page.u8string() + "\nclose\n");
+  EXPECT_EQ(Finish(client.get()), 0);
+  EXPECT_EQ(ReadFileBytes(page),
+            "reloads=2\npage=<html><body bgcolor=\"white\"><h2>The game "
+            "stopped unexpectedly (status 2). Please restart the "
+            "application.</h2></body></html>\n");
+  EXPECT_EQ(ProfileEntries().size(), 2u);
+}
+
 // Holds |path| open without any sharing, so that nothing can move or delete
 // it, until the object goes.
 class HeldOpen {

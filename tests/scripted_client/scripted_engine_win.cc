@@ -8,10 +8,15 @@
 //                       sizes to <file>
 //   close               the player closes the window
 //   wait <file>         the page stays until <file> exists (at most a minute)
+//   crash <status>      the page's renderer ends with CEF's termination
+//                       status <status>
+//   page <file>         writes how often the page was reloaded and the last
+//                       page loaded into its main frame to <file>
 // A process whose command line carries --type= is a CEF sub-process and
 // ends at once with 0.
 #include <windows.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -122,6 +127,15 @@ void ReplayScript() {
       CloseBrowser(g_browser.get());
     } else if (verb == "wait") {
       WaitForFile(rest);
+    } else if (verb == "crash") {
+      client->GetRequestHandler()->OnRenderProcessTerminated(
+          g_browser.get(),
+          static_cast<cef_termination_status_t>(std::atoi(rest.c_str())));
+    } else if (verb == "page") {
+      const auto& loaded = g_browser->main_frame()->loaded;
+      std::ofstream out(rest, std::ios::binary);
+      out << "reloads=" << g_browser->reload_calls << "\n"
+          << "page=" << (loaded.empty() ? "" : loaded.back().html) << "\n";
     }
   }
   if (!engine().quit_requested && g_window)

@@ -29,6 +29,8 @@ class ChildProcess {
   ChildProcess& operator=(const ChildProcess&) = delete;
 
   bool started() const { return started_; }
+  // The process ID on Linux, the process handle on Windows.
+  std::intptr_t handle() const { return handle_; }
   // Waits for the exit; false on time-out.
   bool Wait(std::chrono::milliseconds timeout, int* exit_code);
   void Kill();
