@@ -1,7 +1,7 @@
 PRESETS := linux linux-asan windows fuzz
 XVFB := xvfb-run -a -s "-screen 0 1920x1080x24"
 
-.PHONY: all setup build test dist dist-linux dist-windows package run explore bench fuzz format lint clean
+.PHONY: all setup build test dist dist-linux dist-windows package run explore bench soak fuzz format lint clean
 
 all: build
 
@@ -68,6 +68,16 @@ bench: setup
 	  build/linux/bench/ztv_bare_host build/linux/demo/ztv_demo_server \
 	  build/linux/bench/ztv_reset_runner build/linux/launcher/ZTV \
 	  build/linux/bench/ztv_time_probe $(RUNS)
+
+# A whole evening of play on a page that plays hard, SOAK_MINUTES long, with
+# the client's memory, descriptors, threads and processes sampled (not a
+# test; make test runs a short one).
+SOAK_MINUTES ?= 60
+soak: setup
+	@cmake --preset linux >/dev/null
+	@cmake --build --preset linux
+	$(XVFB) build/linux/bench/ztv_soak build/linux/client/game.ztv \
+	  build/linux/demo/ztv_demo_server $(SOAK_MINUTES)
 
 # Every fuzz target for FUZZ_SECONDS each, with its executions and findings
 # (not a test; make test runs each one briefly).

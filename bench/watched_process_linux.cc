@@ -1,5 +1,7 @@
 #include "bench/watched_process_linux.h"
 
+#include "tests/support/process_tree_linux.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -140,33 +142,9 @@ bool WatchedProcess::WaitForExit(double timeout) {
 }
 
 long TreeRssKib(pid_t root) {
-  std::map<pid_t, pid_t> parents;
-  std::map<pid_t, long> rss;
-  std::error_code error;
-  for (const auto& entry :
-       std::filesystem::directory_iterator("/proc", error)) {
-    const std::string name = entry.path().filename();
-    if (name.find_first_not_of("0123456789") != std::string::npos)
-      continue;
-    std::ifstream status(entry.path() / "status");
-    const pid_t pid = std::stoi(name);
-    std::string line;
-    while (std::getline(status, line)) {
-      if (line.rfind("PPid:", 0) == 0)
-        parents[pid] = std::stoi(line.substr(5));
-      else if (line.rfind("VmRSS:", 0) == 0)
-        rss[pid] = std::stol(line.substr(6));
-    }
-  }
   long total = 0;
-  for (const auto& [pid, kib] : rss) {
-    for (pid_t p = pid; p > 1; p = parents.count(p) ? parents[p] : 0) {
-      if (p == root) {
-        total += kib;
-        break;
-      }
-    }
-  }
+  for (const ProcessInfo& process : ReadProcessTree(root))
+    total += process.rss_kib;
   return total;
 }
 

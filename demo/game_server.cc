@@ -7,6 +7,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -131,6 +132,16 @@ void AddRoutes(httplib::Server& server, const Options& options) {
              [](const httplib::Request&, httplib::Response& res) {
                SendHtml(res, NewsPage());
              });
+  // /soak.html?cycle=<seconds>&quiet=<seconds>, for long runs.
+  server.Get(
+      "/soak.html", [](const httplib::Request& req, httplib::Response& res) {
+        const auto seconds = [&req](const char* name, int fallback) {
+          const int value = std::atoi(req.get_param_value(name).c_str());
+          return value > 0 && value <= 3600 ? value : fallback;
+        };
+        const int cycle = seconds("cycle", 60);
+        SendHtml(res, SoakPage(cycle, std::min(seconds("quiet", 15), cycle)));
+      });
   server.Get("/", [](const httplib::Request&, httplib::Response& res) {
     res.set_redirect(kLanding, 302);
   });

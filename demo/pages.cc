@@ -150,6 +150,45 @@ std::string NewsPage() {
               "onclick=\"window.close()\">Close</button>\n");
 }
 
+std::string SoakPage(int cycle_seconds, int quiet_seconds) {
+  const std::string cycle = std::to_string(cycle_seconds);
+  const std::string quiet = std::to_string(quiet_seconds);
+  return Page("Zentrova - Soak",
+              "<div id=\"churn\"></div>\n<script>\n"
+              "const cycle = " +
+                  cycle + ", quiet = " + quiet +
+                  ";\n"
+                  R"(function busy() {
+  return Math.floor(Date.now() / 1000) % cycle < cycle - quiet;
+}
+let tick = 0;
+setInterval(() => {
+  if (!busy()) return;
+  console.log('soak tick ' + ++tick);
+  const churn = document.getElementById('churn');
+  churn.textContent = '';
+  for (let i = 0; i < 200; ++i) {
+    const unit = document.createElement('div');
+    unit.textContent = 'unit ' + tick + '.' + i;
+    churn.appendChild(unit);
+  }
+}, 50);
+setInterval(() => {
+  if (busy()) document.cookie = 'soak=' + Date.now() + '; path=/';
+}, 1000);
+setInterval(() => {
+  if (!busy()) return;
+  const popup = window.open('/popup.html', '_blank', 'width=320,height=240');
+  setTimeout(() => { if (popup) popup.close(); }, 1000);
+}, 2000);
+setTimeout(function navigate() {
+  if (busy()) location.reload();
+  else setTimeout(navigate, 1000);
+}, 7000);
+</script>
+)");
+}
+
 std::string ErrorPage(int status) {
   const std::string code = std::to_string(status);
   const bool not_found = status == 404;

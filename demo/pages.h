@@ -24,6 +24,13 @@ std::string SignedOutPage();
 // The realm news shown in a popup window.
 std::string NewsPage();
 
+// A page that plays hard for long runs: while busy it logs 20 console
+// messages a second, rebuilds part of its DOM as often, sets a cookie every
+// second, opens a popup every 2 s and closes it after one, and navigates to
+// itself every 7 s. Each |cycle_seconds| of the clock ends in |quiet_seconds|
+// in which it does nothing, so that what it used can be seen to go back.
+std::string SoakPage(int cycle_seconds, int quiet_seconds);
+
 // The body of an error response with HTTP status |status|.
 std::string ErrorPage(int status);
 

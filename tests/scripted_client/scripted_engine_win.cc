@@ -12,6 +12,8 @@
 //                       status <status>
 //   page <file>         writes how often the page was reloaded and the last
 //                       page loaded into its main frame to <file>
+//   count <file>        appends the handles open and the windows of this
+//                       thread to <file>, a line each time
 // A process whose command line carries --type= is a CEF sub-process and
 // ends at once with 0.
 #include <windows.h>
@@ -21,6 +23,7 @@
 #include <string>
 
 #include "tests/engine/test_engine.h"
+#include "tests/support/resource_count_win.h"
 
 namespace {
 
@@ -131,6 +134,9 @@ void ReplayScript() {
       client->GetRequestHandler()->OnRenderProcessTerminated(
           g_browser.get(),
           static_cast<cef_termination_status_t>(std::atoi(rest.c_str())));
+    } else if (verb == "count") {
+      std::ofstream(rest, std::ios::binary | std::ios::app)
+          << CountOpenHandles() << " " << CountThreadWindows() << "\n";
     } else if (verb == "page") {
       const auto& loaded = g_browser->main_frame()->loaded;
       std::ofstream out(rest, std::ios::binary);
