@@ -157,24 +157,26 @@ int main(int argc, char** argv) {
   std::ofstream(bin / "client_version.ini") << "1.0.0.0";
   std::ofstream(bin / "version.ini") << "1";
 
-  bench::WatchedProcess client(bench::Launch{
-      {fs::absolute(argv[1]).string(), "--no-sandbox"},
-      bin.string(),
-      {{"XDG_DATA_HOME", (work / "data").string()},
-       {"QTWEBENGINE_DISABLE_SANDBOX", "1"}},
-      true});
+  bench::WatchedProcess client(
+      bench::Launch{{fs::absolute(argv[1]).string(), "--no-sandbox"},
+                    bin.string(),
+                    {{"XDG_DATA_HOME", (work / "data").string()},
+                     {"QTWEBENGINE_DISABLE_SANDBOX", "1"}},
+                    true});
   if (!client.started())
     return 2;
   const double start = client.start();
-  std::printf("%.0f minutes of play; the page is busy %d s and quiet %d s of "
-              "every %d s; warm-up %.1f minutes\n\n",
-              minutes, kCycle - kQuiet, kQuiet, kCycle, warm_up);
+  std::printf(
+      "%.0f minutes of play; the page is busy %d s and quiet %d s of "
+      "every %d s; warm-up %.1f minutes\n\n",
+      minutes, kCycle - kQuiet, kQuiet, kCycle, warm_up);
   std::printf("| %6s | %-5s | %8s | %8s | %5s | %5s | %5s |\n", "minute",
               "page", "browser", "tree", "fds", "thr", "procs");
-  std::printf("| %6s | %-5s | %8s | %8s | %5s | %5s | %5s |\n", "", "",
-              "MiB", "MiB", "", "", "");
-  std::printf("|--------|-------|----------|----------|-------|-------|-------|"
-              "\n");
+  std::printf("| %6s | %-5s | %8s | %8s | %5s | %5s | %5s |\n", "", "", "MiB",
+              "MiB", "", "", "");
+  std::printf(
+      "|--------|-------|----------|----------|-------|-------|-------|"
+      "\n");
 
   std::vector<Sample> samples;
   std::vector<Sample> quiet;
@@ -213,10 +215,11 @@ int main(int argc, char** argv) {
     if (s.minute >= warm_up)
       warm.push_back(s);
   }
-  std::printf("\ngrowth after the warm-up, per hour: browser process %+.1f "
-              "MiB, process tree %+.1f MiB\n",
-              GrowthPerHour(warm, [](const Sample& s) { return s.browser_mib; }),
-              GrowthPerHour(warm, [](const Sample& s) { return s.tree_mib; }));
+  std::printf(
+      "\ngrowth after the warm-up, per hour: browser process %+.1f "
+      "MiB, process tree %+.1f MiB\n",
+      GrowthPerHour(warm, [](const Sample& s) { return s.browser_mib; }),
+      GrowthPerHour(warm, [](const Sample& s) { return s.tree_mib; }));
 
   const Sample* level = nullptr;
   int worst_descriptors = 0;
@@ -241,12 +244,13 @@ int main(int argc, char** argv) {
     std::printf("no quiet moment after the warm-up\n");
     return check ? 1 : 0;
   }
-  std::printf("quiet level after the warm-up: %d descriptors, %d threads, %d "
-              "processes; furthest from it: %+d, %+d, %+d (tolerance %d, %d, "
-              "0)\n",
-              level->descriptors, level->threads, level->processes,
-              worst_descriptors, worst_threads, worst_processes,
-              kTolerance.descriptors, kTolerance.threads);
+  std::printf(
+      "quiet level after the warm-up: %d descriptors, %d threads, %d "
+      "processes; furthest from it: %+d, %+d, %+d (tolerance %d, %d, "
+      "0)\n",
+      level->descriptors, level->threads, level->processes, worst_descriptors,
+      worst_threads, worst_processes, kTolerance.descriptors,
+      kTolerance.threads);
   const bool held = std::abs(worst_descriptors) <= kTolerance.descriptors &&
                     std::abs(worst_threads) <= kTolerance.threads &&
                     worst_processes == 0;

@@ -20,7 +20,7 @@ border:1px solid #8a6d3b;background:#2a2238;color:#e8dcc0}
 button{background:#7a5a1e;cursor:pointer}
 button:hover{background:#9a7426}
 nav{display:flex;gap:1rem;flex-wrap:wrap;align-items:center;margin:1rem 0}
-iframe{width:100%;height:4rem;border:1px dashed #554a66;background:#120f1c}
+iframe{width:100%;height:8rem;border:1px dashed #554a66;background:#120f1c}
 </style>)";
 
 // A complete document; |head_start| goes first in <head> so that it runs

@@ -111,6 +111,42 @@ TEST_F(ClientE2ETest, FailedLoadShowsTheEscapedErrorPage) {
   EXPECT_EQ(Finish(client.get()), 0);
 }
 
+// Each failing frame shows the client's page inside itself, whatever its
+// depth or however it came; the page around it stays.
+TEST_F(ClientE2ETest, FailedSubFrameShowsTheErrorPageInItselfOnly) {
+  auto client = install_.StartClient();
+  const DevTools::Page page = WaitForPage("Zentrova - Login");
+  const std::string url =
+      "http://127.0.0.1:" + std::to_string(ClosedPort()) + "/in?a=<b>&c=1";
+  // A frame the page adds later, inside a frame of its own.
+  ASSERT_EQ(devtools_.Evaluate(page,
+                               "const outer = document.createElement('iframe');"
+                               "outer.srcdoc = '<iframe src=\"" +
+                                   url +
+                                   "\"></iframe>';"
+                                   "document.body.appendChild(outer); 'added'"),
+            "added");
+  const std::vector<std::string> expected = {
+      // The demo's own frame, on a port Chromium refuses.
+      "<h2>Failed to load URL http://127.0.0.1:1/unreachable.html with "
+      "error ERR_UNSAFE_PORT (-312).</h2>",
+      "<iframe src=\"" + url.substr(0, url.find('&')) + "&amp;c=1\"></iframe>",
+      // Chromium's own form of the URL, escaped for the page.
+      "<h2>Failed to load URL " + url.substr(0, url.find('<')) +
+          "%3Cb%3E&amp;c=1 with error ERR_CONNECTION_REFUSED (-102).</h2>"};
+  std::vector<std::string> shown;
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        shown = devtools_.EvaluateInSubFrames(page, "document.body.innerHTML");
+        return shown == expected;
+      },
+      kTimeout))
+      << testing::PrintToString(shown) << install_.ClientLog();
+  EXPECT_EQ(devtools_.Evaluate(page, "document.title"), "Zentrova - Login");
+  windows_.Close(windows_.WaitFor("Zentrova - Login", kTimeout));
+  EXPECT_EQ(Finish(client.get()), 0);
+}
+
 TEST_F(ClientE2ETest, RightClickOpensNoMenu) {
   auto client = install_.StartClient();
   const unsigned long window = windows_.WaitFor("Zentrova - Login", kTimeout);

@@ -5,6 +5,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <random>
 
 namespace {
@@ -236,4 +237,32 @@ std::string DevTools::Call(const Page& page,
     if (payload.find("\"id\":1") != std::string::npos)
       return payload;
   }
+}
+
+std::vector<std::string> DevTools::EvaluateInSubFrames(
+    const Page& page,
+    const std::string& expression) {
+  const std::string tree = Call(page, "Page.getFrameTree", "{}");
+  std::vector<std::string> values;
+  const std::string frame = "\"frame\":";
+  // The first frame of the tree is the main frame.
+  size_t at = tree.find(frame);
+  while (at != std::string::npos &&
+         (at = tree.find(frame, at + 1)) != std::string::npos) {
+    const std::string world =
+        Call(page, "Page.createIsolatedWorld",
+             "{\"frameId\":" + JsonQuote(JsonString(tree, "id", at)) + "}");
+    const std::string context = "\"executionContextId\":";
+    const size_t context_at = world.find(context);
+    if (context_at == std::string::npos)
+      continue;
+    const std::string reply =
+        Call(page, "Runtime.evaluate",
+             "{\"expression\":" + JsonQuote(expression) + ",\"contextId\":" +
+                 std::to_string(
+                     std::atol(world.c_str() + context_at + context.size())) +
+                 ",\"returnByValue\":true}");
+    values.push_back(JsonString(reply, "value"));
+  }
+  return values;
 }

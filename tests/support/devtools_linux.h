@@ -29,6 +29,12 @@ class DevTools {
   // raw reply when it is not a string); empty on failure.
   std::string Evaluate(const Page& page, const std::string& expression);
 
+  // Evaluates |expression| in an isolated world of each sub-frame of the
+  // page, whatever its origin, and returns the string values in the order
+  // of the page's frame tree.
+  std::vector<std::string> EvaluateInSubFrames(const Page& page,
+                                               const std::string& expression);
+
  private:
   int port_;
 };

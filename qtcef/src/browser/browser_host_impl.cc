@@ -140,6 +140,11 @@ void BrowserHostImpl::ExecuteScript(const QString& code) {
     page_->runJavaScript(code);
 }
 
+void BrowserHostImpl::ExecuteIsolatedScript(const QString& code) {
+  if (page_)
+    page_->runJavaScript(code, QWebEngineScript::ApplicationWorld);
+}
+
 CefRefPtr<CefDisplayHandler> BrowserHostImpl::DisplayHandler() {
   return client_ ? client_->GetDisplayHandler() : nullptr;
 }

@@ -42,6 +42,8 @@ class BrowserHostImpl : public CefBrowser, public CefBrowserHost {
   // Shows |html| as the page at |url|.
   void LoadHtml(const QString& html, const QUrl& url);
   void ExecuteScript(const QString& code);
+  // Runs |code| in the main frame's isolated world, out of the page's reach.
+  void ExecuteIsolatedScript(const QString& code);
   // NULL once the browser is gone.
   BrowserHostPage* page() const { return page_; }
 

@@ -4,8 +4,10 @@
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineNewWindowRequest>
+#include <QWebEngineScriptCollection>
 
 #include "qtcef/src/browser/browser_host_impl.h"
+#include "qtcef/src/browser/frame_impl.h"
 #include "qtcef/src/browser/net_error.h"
 #include "qtcef/src/browser/request_impl.h"
 #include "qtcef/src/runtime/string_util.h"
@@ -54,6 +56,7 @@ cef_log_severity_t ToSeverity(
 BrowserHostPage::BrowserHostPage(QWebEngineProfile* profile,
                                  BrowserHostImpl* browser)
     : QWebEnginePage(profile), browser_(browser), transition_(TT_EXPLICIT) {
+  scripts().insert(SubFrameErrorScript());
   connect(this, &QWebEnginePage::loadingChanged, this,
           &BrowserHostPage::OnLoadingChanged);
   connect(this, &QWebEnginePage::titleChanged, this,
@@ -101,6 +104,11 @@ void BrowserHostPage::javaScriptConsoleMessage(
     const QString& message,
     int line_number,
     const QString& source_id) {
+  SubFrameError error;
+  if (ParseSubFrameError(message, source_id, &error)) {
+    OnSubFrameError(error);
+    return;
+  }
   CefRefPtr<CefDisplayHandler> handler = browser_->DisplayHandler();
   if (handler && handler->OnConsoleMessage(browser_, ToSeverity(level),
                                            ToCefString(message),
@@ -154,6 +162,18 @@ void BrowserHostPage::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
   }
   handler->OnLoadingStateChange(browser_, false, history()->canGoBack(),
                                 history()->canGoForward());
+}
+
+void BrowserHostPage::OnSubFrameError(const SubFrameError& error) {
+  CefRefPtr<CefLoadHandler> handler = browser_->LoadHandler();
+  if (!handler)
+    return;
+  // The name is Chromium's own, from its error page.
+  const QString name =
+      error.error_name.startsWith("ERR_") ? error.error_name : "ERR_FAILED";
+  handler->OnLoadError(browser_, new FrameImpl(browser_, error),
+                       static_cast<cef_errorcode_t>(NetErrorCode(name)),
+                       ToCefString(name), ToCefString(error.url));
 }
 
 void BrowserHostPage::OnTitleChanged(const QString& title) {

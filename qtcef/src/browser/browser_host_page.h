@@ -7,6 +7,7 @@
 #include <QWebEnginePage>
 
 #include "include/cef_request.h"
+#include "qtcef/src/browser/sub_frame_errors.h"
 
 class QWebEngineLoadingInfo;
 
@@ -37,6 +38,8 @@ class BrowserHostPage : public QWebEnginePage {
   void OnUrlChanged(const QUrl& url);
   void OnLoadProgress(int progress);
   void OnRenderProcessTerminated(RenderProcessTerminationStatus status);
+  // Tells the load handler of a sub-frame that failed to load.
+  void OnSubFrameError(const SubFrameError& error);
 
   BrowserHostImpl* browser_;
   QUrl string_url_;

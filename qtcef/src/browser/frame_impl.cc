@@ -11,6 +11,10 @@ FrameImpl::FrameImpl(CefRefPtr<BrowserHostImpl> browser,
                      const QUrl& url)
     : browser_(browser), is_main_(is_main), url_(url) {}
 
+FrameImpl::FrameImpl(CefRefPtr<BrowserHostImpl> browser,
+                     const SubFrameError& error)
+    : browser_(browser), is_main_(false), url_(error.url), error_(error) {}
+
 void FrameImpl::Trigger(int action) {
   if (is_main_ && browser_->page())
     browser_->page()->triggerAction(
@@ -67,6 +71,9 @@ void FrameImpl::LoadURL(const CefString& url) {
 void FrameImpl::LoadString(const CefString& string_val, const CefString& url) {
   if (is_main_)
     browser_->LoadHtml(ToQString(string_val), QUrl(ToQString(url)));
+  else if (error_)
+    browser_->ExecuteIsolatedScript(
+        SubFrameContentScript(*error_, ToQString(string_val)));
 }
 
 void FrameImpl::ExecuteJavaScript(const CefString& code,

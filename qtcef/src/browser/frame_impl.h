@@ -1,12 +1,16 @@
 // CefFrame. The main frame acts on the browser's page; a sub-frame is known
-// only by the URL it navigates to.
+// only by the URL it navigates to, or, once it failed to load, by its error
+// report, which lets LoadString replace its error page.
 
 #ifndef QTCEF_SRC_BROWSER_FRAME_IMPL_H_
 #define QTCEF_SRC_BROWSER_FRAME_IMPL_H_
 
 #include <QUrl>
 
+#include <optional>
+
 #include "include/cef_frame.h"
+#include "qtcef/src/browser/sub_frame_errors.h"
 
 namespace qtcef {
 
@@ -15,6 +19,8 @@ class BrowserHostImpl;
 class FrameImpl : public CefFrame {
  public:
   FrameImpl(CefRefPtr<BrowserHostImpl> browser, bool is_main, const QUrl& url);
+  // The sub-frame that |error| reports.
+  FrameImpl(CefRefPtr<BrowserHostImpl> browser, const SubFrameError& error);
 
   bool IsValid() override;
   void Undo() override;
@@ -46,6 +52,7 @@ class FrameImpl : public CefFrame {
   CefRefPtr<BrowserHostImpl> browser_;
   const bool is_main_;
   const QUrl url_;
+  const std::optional<SubFrameError> error_;
 
   IMPLEMENT_REFCOUNTING(FrameImpl);
 };

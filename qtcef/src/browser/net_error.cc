@@ -81,4 +81,12 @@ QString NetErrorName(int code, const QString& qt_description) {
   return "ERR_FAILED";
 }
 
+int NetErrorCode(const QString& name) {
+  for (const NetError& error : kNetErrors) {
+    if (name == error.name)
+      return error.code;
+  }
+  return ERR_FAILED;
+}
+
 }  // namespace qtcef

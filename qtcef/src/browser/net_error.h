@@ -13,6 +13,10 @@ namespace qtcef {
 // this table lacks.
 QString NetErrorName(int code, const QString& qt_description);
 
+// The code of Chromium's error |name|, such as -102 for
+// "ERR_CONNECTION_REFUSED"; ERR_FAILED for a name this table lacks.
+int NetErrorCode(const QString& name);
+
 }  // namespace qtcef
 
 #endif  // QTCEF_SRC_BROWSER_NET_ERROR_H_
