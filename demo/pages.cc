@@ -176,14 +176,25 @@ setInterval(() => {
 setInterval(() => {
   if (busy()) document.cookie = 'soak=' + Date.now() + '; path=/';
 }, 1000);
+// The page keeps hold of its popup, so that navigating away never leaves
+// one open that a timer of the old page was to close.
+let popup = null;
+function closePopup() {
+  if (popup) popup.close();
+  popup = null;
+}
 setInterval(() => {
   if (!busy()) return;
-  const popup = window.open('/popup.html', '_blank', 'width=320,height=240');
-  setTimeout(() => { if (popup) popup.close(); }, 1000);
+  popup = window.open('/popup.html', '_blank', 'width=320,height=240');
+  setTimeout(closePopup, 1000);
 }, 2000);
 setTimeout(function navigate() {
-  if (busy()) location.reload();
-  else setTimeout(navigate, 1000);
+  if (!busy()) {
+    setTimeout(navigate, 1000);
+    return;
+  }
+  closePopup();
+  location.reload();
 }, 7000);
 </script>
 )");

@@ -264,6 +264,56 @@ bool X11Display::ScreenBounds(int* left,
   return true;
 }
 
+bool X11Display::WindowManagerRuns() const {
+  const long check = CardinalProperty(Root(), "_NET_SUPPORTING_WM_CHECK", 0);
+  return check != 0 && CardinalProperty(static_cast<XWindow>(check),
+                                        "_NET_SUPPORTING_WM_CHECK", 0) == check;
+}
+
+bool X11Display::EnterFullscreen(XWindow window, WindowPlace* place) const {
+  const IgnoreErrors guard(display_);
+  if (!Geometry(window, &place->x, &place->y, &place->width, &place->height))
+    return false;
+  constexpr long kAddState = 1;
+  if (WindowManagerRuns()) {
+    SendClientMessage(
+        display_, Root(), window, "_NET_WM_STATE", kAddState,
+        static_cast<long>(Intern(display_, "_NET_WM_STATE_FULLSCREEN")),
+        SubstructureRedirectMask | SubstructureNotifyMask);
+    return true;
+  }
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  if (!ScreenBounds(&left, &top, &width, &height))
+    return false;
+  XMoveResizeWindow(display_, window, left, top, static_cast<unsigned>(width),
+                    static_cast<unsigned>(height));
+  XRaiseWindow(display_, window);
+  XFlush(display_);
+  return true;
+}
+
+void X11Display::LeaveFullscreen(XWindow window,
+                                 const WindowPlace& place) const {
+  const IgnoreErrors guard(display_);
+  if (!display_)
+    return;
+  constexpr long kRemoveState = 0;
+  if (WindowManagerRuns()) {
+    SendClientMessage(
+        display_, Root(), window, "_NET_WM_STATE", kRemoveState,
+        static_cast<long>(Intern(display_, "_NET_WM_STATE_FULLSCREEN")),
+        SubstructureRedirectMask | SubstructureNotifyMask);
+    return;
+  }
+  XMoveResizeWindow(display_, window, place.x, place.y,
+                    static_cast<unsigned>(place.width),
+                    static_cast<unsigned>(place.height));
+  XFlush(display_);
+}
+
 void X11Display::RequestClose(XWindow window) const {
   const IgnoreErrors guard(display_);
   if (!display_)

@@ -20,6 +20,14 @@ struct WindowIcon {
   std::vector<uint32_t> argb;
 };
 
+// Where a top-level window is on the screen, and its size.
+struct WindowPlace {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
+
 // A connection of its own to the X display, and what the programs and their
 // tests do through it with top-level windows: titles, icons, the window
 // tree, geometry, close and raise requests. Windows of other programs come
@@ -38,6 +46,9 @@ class X11Display {
   _XDisplay* display() const { return display_; }
 
   XWindow Root() const;
+  // Whether an EWMH window manager runs: the window that the root names in
+  // _NET_SUPPORTING_WM_CHECK names itself there too.
+  bool WindowManagerRuns() const;
   // Bottom first, as X stacks them.
   std::vector<XWindow> Children(XWindow window) const;
   // Mapped top-level windows, not override-redirect (menus, tooltips),
@@ -67,6 +78,15 @@ class X11Display {
   // Position on the screen and size.
   bool Geometry(XWindow window, int* x, int* y, int* width, int* height) const;
   bool ScreenBounds(int* left, int* top, int* width, int* height) const;
+
+  // Makes |window| fill its screen: through the window manager where one
+  // runs (the EWMH state _NET_WM_STATE_FULLSCREEN), else by moving and
+  // resizing the window itself. |place| gets where it was. False when the
+  // window is gone.
+  bool EnterFullscreen(XWindow window, WindowPlace* place) const;
+  // Brings |window| back out of fullscreen, to |place| without a window
+  // manager.
+  void LeaveFullscreen(XWindow window, const WindowPlace& place) const;
 
   // What a window manager's close button does.
   void RequestClose(XWindow window) const;

@@ -58,6 +58,21 @@ void ClientHandler::OnTitleChange(CefRefPtr<CefBrowser> browser,
     window->SetTitle(title);
 }
 
+void ClientHandler::OnFullscreenModeChange(CefRefPtr<CefBrowser> browser,
+                                           bool fullscreen) {
+  // The engine shows the page's element over the whole browser; the game
+  // window itself fills the screen, as players expect of a fullscreen
+  // button.
+  if (!use_views_) {
+    SetNativeWindowFullscreen(browser, fullscreen);
+    return;
+  }
+  CefRefPtr<CefBrowserView> view = CefBrowserView::GetForBrowser(browser);
+  CefRefPtr<CefWindow> window = view ? view->GetWindow() : nullptr;
+  if (window)
+    window->SetFullscreen(fullscreen);
+}
+
 void ClientHandler::OnAfterCreated(CefRefPtr<CefBrowser> browser) {
   browser_list_.push_back(browser);
   if (!use_views_)

@@ -14,7 +14,8 @@
 // last one has closed, mirrors page titles into window titles, runs the
 // version gate on console messages, purges the social site's cookies on
 // logout, shows the load-error page, brings a page back after its renderer
-// died, and suppresses the context menu.
+// died, fills the screen when the page asks for fullscreen, and suppresses
+// the context menu.
 class ClientHandler : public CefClient,
                       public CefContextMenuHandler,
                       public CefDisplayHandler,
@@ -58,6 +59,8 @@ class ClientHandler : public CefClient,
                         const CefString& message,
                         const CefString& source,
                         int line) override;
+  void OnFullscreenModeChange(CefRefPtr<CefBrowser> browser,
+                              bool fullscreen) override;
 
   // CefLifeSpanHandler:
   void OnAfterCreated(CefRefPtr<CefBrowser> browser) override;
@@ -81,10 +84,12 @@ class ClientHandler : public CefClient,
                                  TerminationStatus status) override;
 
  private:
-  // The one platform hook: sets the text of |browser|'s native top-level
-  // window (Win32 or X11).
+  // The platform hooks, on |browser|'s native top-level window (Win32 or
+  // X11): its text, and filling its screen or going back to where it was.
   void SetNativeWindowTitle(CefRefPtr<CefBrowser> browser,
                             const CefString& title);
+  void SetNativeWindowFullscreen(CefRefPtr<CefBrowser> browser,
+                                 bool fullscreen);
 
   CriticalSection context_lock_;
   CefRefPtr<CefRequestContext> request_context_;

@@ -125,6 +125,20 @@ TEST_F(ClientHandlerTest, ViewsTitlesGoToTheCefWindow) {
   }
 }
 
+TEST_F(ClientHandlerTest, ViewsWindowFollowsThePagesFullscreen) {
+  CefRefPtr<ClientHandler> handler = new ClientHandler(true);
+  CefRefPtr<FakeBrowser> browser = new FakeBrowser(1, kNullWindowHandle);
+  CefRefPtr<CefBrowserView> view = CefBrowserView::CreateBrowserView(
+      handler.get(), "about:blank", CefBrowserSettings(), nullptr, nullptr);
+  engine().browser_views[0]->browser = browser.get();
+  CefRefPtr<test_engine::FakeWindow> window =
+      new test_engine::FakeWindow(nullptr);
+  window->AddChildView(view);
+  handler->OnFullscreenModeChange(browser.get(), true);
+  handler->OnFullscreenModeChange(browser.get(), false);
+  EXPECT_EQ(window->fullscreen_calls, (std::vector<bool>{true, false}));
+}
+
 TEST_F(ClientHandlerTest, ViewsTitleWithoutViewOrWindowIsDropped) {
   CefRefPtr<ClientHandler> handler = new ClientHandler(true);
   CefRefPtr<FakeBrowser> browser = new FakeBrowser(1, kNullWindowHandle);

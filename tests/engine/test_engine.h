@@ -414,6 +414,8 @@ class FakeWindow : public CefWindow {
   std::vector<CefRefPtr<CefView>> children;
   std::string title;
   int show_calls = 0;
+  // Each SetFullscreen, in order.
+  std::vector<bool> fullscreen_calls;
 
   // What closing the window by hand does: asks the delegate, then destroys.
   bool CloseByPlayer();
@@ -432,7 +434,9 @@ class FakeWindow : public CefWindow {
   void Maximize() override {}
   void Minimize() override {}
   void Restore() override {}
-  void SetFullscreen(bool) override {}
+  void SetFullscreen(bool fullscreen) override {
+    fullscreen_calls.push_back(fullscreen);
+  }
   bool IsMaximized() override { return false; }
   bool IsMinimized() override { return false; }
   bool IsFullscreen() override { return false; }

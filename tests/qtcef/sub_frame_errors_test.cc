@@ -57,8 +57,8 @@ TEST(qtcef_SubFrameErrors, ContentGoesToTheFrameAsOneJsonMessage) {
   qtcef::SubFrameError error;
   error.id = "a'b";
   error.path = {1, 0};
-  const QString script = qtcef::SubFrameContentScript(
-      error, "<h2 a=\"%1\">x\n</script>'</h2>");
+  const QString script =
+      qtcef::SubFrameContentScript(error, "<h2 a=\"%1\">x\n</script>'</h2>");
   EXPECT_TRUE(script.contains("of [1,0])"));
   EXPECT_TRUE(script.contains(
       R"(frame.postMessage({"html":"<h2 a=\"%1\">x\n</script>'</h2>",)"

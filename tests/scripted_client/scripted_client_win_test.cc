@@ -126,6 +126,35 @@ TEST_F(ScriptedClientTest, DeadRendererReloadsTwiceThenShowsTheStoppedPage) {
   EXPECT_EQ(ProfileEntries().size(), 2u);
 }
 
+// The page's fullscreen fills the monitor with the game window, without a
+// frame, and leaving puts the window back as it was.
+TEST_F(ScriptedClientTest, FullscreenFillsTheMonitorAndComesBack) {
+  const std::string before = (dir_.path() / "before.txt").u8string();
+  const std::string during = (dir_.path() / "during.txt").u8string();
+  const std::string after = (dir_.path() / "after.txt").u8string();
+  auto client = Start("record " + before + "\nfullscreen 1\nrecord " + during +
+                      "\nfullscreen 0\nrecord " + after + "\nclose\n");
+  EXPECT_EQ(Finish(client.get()), 0);
+  const auto value = [](const std::string& file, const std::string& key) {
+    const std::string text = ReadFileBytes(fs::u8path(file));
+    const size_t at = text.find(key + "=");
+    return at == std::string::npos
+               ? std::string()
+               : text.substr(at + key.size() + 1,
+                             text.find('\n', at) - at - key.size() - 1);
+  };
+  const std::string screen =
+      "0,0," + std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "," +
+      std::to_string(GetSystemMetrics(SM_CYSCREEN));
+  EXPECT_EQ(value(during, "rect"), screen);
+  EXPECT_NE(value(before, "rect"), screen);
+  EXPECT_EQ(value(after, "rect"), value(before, "rect"));
+  EXPECT_EQ(value(after, "style"), value(before, "style"));
+  const unsigned long style = std::stoul(value(during, "style"), nullptr, 16);
+  EXPECT_TRUE(style & WS_POPUP);
+  EXPECT_FALSE(style & WS_CAPTION);
+}
+
 // Thousands of page events leave the client holding what it held before.
 // The counters themselves are shown to move, since Wine answers 0 to the
 // usual ones.

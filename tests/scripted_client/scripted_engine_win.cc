@@ -12,6 +12,7 @@
 //                       status <status>
 //   page <file>         writes how often the page was reloaded and the last
 //                       page loaded into its main frame to <file>
+//   fullscreen <0|1>    the page leaves or enters fullscreen
 //   count <file>        appends the handles open and the windows of this
 //                       thread to <file>, a line each time
 // A process whose command line carries --type= is a CEF sub-process and
@@ -134,6 +135,9 @@ void ReplayScript() {
       client->GetRequestHandler()->OnRenderProcessTerminated(
           g_browser.get(),
           static_cast<cef_termination_status_t>(std::atoi(rest.c_str())));
+    } else if (verb == "fullscreen") {
+      client->GetDisplayHandler()->OnFullscreenModeChange(g_browser.get(),
+                                                          rest == "1");
     } else if (verb == "count") {
       std::ofstream(rest, std::ios::binary | std::ios::app)
           << CountOpenHandles() << " " << CountThreadWindows() << "\n";

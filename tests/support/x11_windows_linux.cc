@@ -114,3 +114,12 @@ void X11Windows::SendClick(unsigned long window) const {
   XSendEvent(display(), window, True, ButtonReleaseMask, &event);
   XFlush(display());
 }
+
+void X11Windows::PressKey(unsigned long window, unsigned long keysym) const {
+  Display* xd = display();
+  XSetInputFocus(xd, window, RevertToParent, CurrentTime);
+  const KeyCode code = XKeysymToKeycode(xd, keysym);
+  XTestFakeKeyEvent(xd, code, True, CurrentTime);
+  XTestFakeKeyEvent(xd, code, False, CurrentTime);
+  XFlush(xd);
+}

@@ -44,6 +44,9 @@ class X11Windows : public platform::X11Display {
   void RightClick(unsigned long window) const;
   // A left click delivered to the window itself.
   void SendClick(unsigned long window) const;
+  // A real press and release of the key |keysym| (such as XK_Escape) with
+  // the keyboard's focus on |window|.
+  void PressKey(unsigned long window, unsigned long keysym) const;
 };
 
 #endif  // TESTS_SUPPORT_X11_WINDOWS_LINUX_H_

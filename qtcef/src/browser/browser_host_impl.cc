@@ -1,5 +1,7 @@
 #include "qtcef/src/browser/browser_host_impl.h"
 
+#include <QShortcut>
+#include <QWebEngineFullScreenRequest>
 #include <QWebEngineHistory>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineProfile>
@@ -246,6 +248,24 @@ void BrowserHostImpl::OnNewWindowRequested(
   popup->NotifyCreated();
 }
 
+void BrowserHostImpl::OnFullScreenRequested(
+    QWebEngineFullScreenRequest& request) {
+  request.accept();
+  const bool fullscreen = request.toggleOn();
+  delete leave_fullscreen_;
+  leave_fullscreen_ = nullptr;
+  if (fullscreen && view_) {
+    leave_fullscreen_ = new QShortcut(Qt::Key_Escape, view_);
+    leave_fullscreen_->setContext(Qt::WindowShortcut);
+    QObject::connect(leave_fullscreen_, &QShortcut::activated, view_, [this] {
+      if (page_)
+        page_->triggerAction(QWebEnginePage::ExitFullScreen);
+    });
+  }
+  if (CefRefPtr<CefDisplayHandler> handler = DisplayHandler())
+    handler->OnFullscreenModeChange(this, fullscreen);
+}
+
 void BrowserHostImpl::Destroy(bool notify) {
   if (!view_)
     return;
@@ -254,6 +274,8 @@ void BrowserHostImpl::Destroy(bool notify) {
   if (devtools_ && notify)
     devtools_->CloseBrowser(true);
   devtools_ = nullptr;
+  // The shortcut belongs to the view.
+  leave_fullscreen_ = nullptr;
   delete view_;
   view_ = nullptr;
   delete window_;

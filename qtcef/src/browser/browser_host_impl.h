@@ -10,6 +10,8 @@
 #include "include/cef_browser.h"
 #include "include/cef_client.h"
 
+class QShortcut;
+class QWebEngineFullScreenRequest;
 class QWebEngineNewWindowRequest;
 class QWebEngineView;
 
@@ -67,6 +69,9 @@ class BrowserHostImpl : public CefBrowser, public CefBrowserHost {
   bool OnWindowCloseRequested();
   // The page asks for a window of its own.
   void OnNewWindowRequested(QWebEngineNewWindowRequest& request);
+  // The page asks to show an element over the whole browser, or to stop:
+  // granted, as CEF does, and told to the display handler.
+  void OnFullScreenRequested(QWebEngineFullScreenRequest& request);
 
   // Deletes the window and the page, then tells the client with
   // OnBeforeClose when |notify|.
@@ -144,6 +149,8 @@ class BrowserHostImpl : public CefBrowser, public CefBrowserHost {
   // Set when DoClose returned true: the client then closes the window.
   bool client_closes_window_;
   CefRefPtr<BrowserHostImpl> devtools_;
+  // While the page is in fullscreen, Escape leaves it, as in CEF.
+  QShortcut* leave_fullscreen_ = nullptr;
 
   IMPLEMENT_REFCOUNTING(BrowserHostImpl);
 };

@@ -1,10 +1,12 @@
 #include "qtcef/src/browser/browser_host_page.h"
 
 #include <QLoggingCategory>
+#include <QWebEngineFullScreenRequest>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
 
 #include "qtcef/src/browser/browser_host_impl.h"
 #include "qtcef/src/browser/frame_impl.h"
@@ -57,6 +59,8 @@ BrowserHostPage::BrowserHostPage(QWebEngineProfile* profile,
                                  BrowserHostImpl* browser)
     : QWebEnginePage(profile), browser_(browser), transition_(TT_EXPLICIT) {
   scripts().insert(SubFrameErrorScript());
+  // CEF lets pages ask for fullscreen; Qt refuses unless told otherwise.
+  settings()->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
   connect(this, &QWebEnginePage::loadingChanged, this,
           &BrowserHostPage::OnLoadingChanged);
   connect(this, &QWebEnginePage::titleChanged, this,
@@ -69,6 +73,10 @@ BrowserHostPage::BrowserHostPage(QWebEngineProfile* profile,
           &BrowserHostPage::OnRenderProcessTerminated);
   connect(this, &QWebEnginePage::windowCloseRequested, this,
           [this] { browser_->OnPageCloseRequested(); });
+  connect(this, &QWebEnginePage::fullScreenRequested, this,
+          [this](QWebEngineFullScreenRequest request) {
+            browser_->OnFullScreenRequested(request);
+          });
   connect(this, &QWebEnginePage::newWindowRequested, this,
           [this](QWebEngineNewWindowRequest& request) {
             browser_->OnNewWindowRequested(request);

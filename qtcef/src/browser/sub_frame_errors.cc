@@ -136,9 +136,10 @@ QString SubFrameContentScript(const SubFrameError& error, const QString& html) {
              "  }\n"
              "  frame.postMessage(%2, '*');\n"
              "})();")
-      .arg(QString::fromUtf8(QJsonDocument(path).toJson(QJsonDocument::Compact)),
-           QString::fromUtf8(
-               QJsonDocument(message).toJson(QJsonDocument::Compact)));
+      .arg(
+          QString::fromUtf8(QJsonDocument(path).toJson(QJsonDocument::Compact)),
+          QString::fromUtf8(
+              QJsonDocument(message).toJson(QJsonDocument::Compact)));
 }
 
 }  // namespace qtcef

@@ -186,12 +186,20 @@ void WindowImpl::Restore() {
 }
 
 void WindowImpl::SetFullscreen(bool fullscreen) {
-  if (!widget_ || closed_)
+  if (!widget_ || closed_ || fullscreen == widget_->isFullScreen())
     return;
-  if (fullscreen)
+  if (fullscreen) {
+    windowed_geometry_ = widget_->geometry();
+    // A window manager fills the screen for the fullscreen state; without
+    // one, only the window's own geometry does. Set after the state, the
+    // geometry would end it.
+    if (QScreen* screen = widget_->screen())
+      widget_->setGeometry(screen->geometry());
     widget_->showFullScreen();
-  else
+  } else {
     widget_->showNormal();
+    widget_->setGeometry(windowed_geometry_);
+  }
 }
 
 void WindowImpl::SetTitle(const CefString& title) {

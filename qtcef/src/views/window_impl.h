@@ -4,6 +4,7 @@
 #define QTCEF_SRC_VIEWS_WINDOW_IMPL_H_
 
 #include <QPointer>
+#include <QRect>
 #include <QShortcut>
 #include <map>
 
@@ -75,6 +76,8 @@ class WindowImpl : public PanelBase<CefWindow, CefWindowDelegate> {
   std::map<int, QPointer<QShortcut>> accelerators_;
   bool resizable_ = true;
   bool closed_ = false;
+  // Where the window was before it went fullscreen.
+  QRect windowed_geometry_;
 
   IMPLEMENT_REFCOUNTING(WindowImpl);
 };
