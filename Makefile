@@ -1,7 +1,7 @@
 PRESETS := linux linux-asan windows fuzz
 XVFB := xvfb-run -a -s "-screen 0 1920x1080x24"
 
-.PHONY: all setup build test dist dist-linux dist-windows package run explore bench soak fuzz format lint clean
+.PHONY: all setup build test dist dist-linux dist-windows package run explore bench soak conformance fuzz format lint clean
 
 all: build
 
@@ -78,6 +78,16 @@ soak: setup
 	@cmake --build --preset linux
 	$(XVFB) build/linux/bench/ztv_soak build/linux/client/game.ztv \
 	  build/linux/demo/ztv_demo_server $(SOAK_MINUTES)
+
+# qtcef against CEF 3538's own unit tests, with their totals (not a test):
+# CEFTESTS_DIR is the folder of the tool that builds and runs them, which
+# this repository does not ship (see the README).
+conformance: setup
+	@test -n "$(CEFTESTS_DIR)" || \
+	  { echo "usage: make conformance CEFTESTS_DIR=<folder of run.sh>"; exit 2; }
+	@cmake --preset linux >/dev/null
+	@cmake --build --preset linux
+	bash $(CEFTESTS_DIR)/run.sh $(CURDIR) build/linux
 
 # Every fuzz target for FUZZ_SECONDS each, with its executions and findings
 # (not a test; make test runs each one briefly).

@@ -31,8 +31,7 @@ TEST_F(FullscreenE2ETest, PageFillsTheScreenAndComesBack) {
     auto client =
         install_.StartClient(views ? std::vector<std::string>{"--use-views"}
                                    : std::vector<std::string>{});
-    const unsigned long window =
-        windows_.WaitFor("Zentrova - Login", kTimeout);
+    const unsigned long window = windows_.WaitFor("Zentrova - Login", kTimeout);
     ASSERT_NE(window, 0u) << install_.ClientLog();
     const DevTools::Page page = WaitForPage("Zentrova - Login");
     const auto place_now = [&] {

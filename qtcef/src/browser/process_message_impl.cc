@@ -2,6 +2,7 @@
 // it only carries its data.
 
 #include "include/cef_process_message.h"
+#include "qtcef/src/runtime/values_impl.h"
 
 namespace qtcef {
 
@@ -15,7 +16,10 @@ class ProcessMessageImpl : public CefProcessMessage {
   bool IsValid() override { return true; }
   bool IsReadOnly() override { return false; }
   CefRefPtr<CefProcessMessage> Copy() override {
-    return new ProcessMessageImpl(name_, arguments_->Copy());
+    CefRefPtr<CefListValue> arguments = new ListValueImpl(true);
+    for (size_t i = 0; i < arguments_->GetSize(); ++i)
+      arguments->SetValue(i, arguments_->GetValue(i));
+    return new ProcessMessageImpl(name_, arguments);
   }
   CefString GetName() override { return name_; }
   CefRefPtr<CefListValue> GetArgumentList() override { return arguments_; }
@@ -32,5 +36,5 @@ class ProcessMessageImpl : public CefProcessMessage {
 }  // namespace qtcef
 
 CefRefPtr<CefProcessMessage> CefProcessMessage::Create(const CefString& name) {
-  return new qtcef::ProcessMessageImpl(name, CefListValue::Create());
+  return new qtcef::ProcessMessageImpl(name, new qtcef::ListValueImpl(true));
 }

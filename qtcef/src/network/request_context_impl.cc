@@ -164,14 +164,20 @@ CefRefPtr<CefRequestContext> CefRequestContext::CreateContext(
   options.path = qtcef::ToQString(settings.cache_path);
   options.persist_session_cookies = settings.persist_session_cookies;
   options.persist_user_preferences = settings.persist_user_preferences;
-  // One folder holds one profile: the global one where the paths agree.
-  std::shared_ptr<qtcef::Profile> global = engine->global_context()->profile();
-  std::shared_ptr<qtcef::Profile> profile =
-      !options.path.isEmpty() && options.path == global->path()
-          ? global
-          : qtcef::Profile::Create(options);
-  return qtcef::Announce(
-      new qtcef::RequestContextImpl(profile, handler, false));
+  // Any thread may ask, as in CEF; the profile is made on the UI thread.
+  CefRefPtr<CefRequestContext> context;
+  qtcef::RunOnMainThread([&] {
+    // One folder holds one profile: the global one where the paths agree.
+    std::shared_ptr<qtcef::Profile> global =
+        engine->global_context()->profile();
+    std::shared_ptr<qtcef::Profile> profile =
+        !options.path.isEmpty() && options.path == global->path()
+            ? global
+            : qtcef::Profile::Create(options);
+    context =
+        qtcef::Announce(new qtcef::RequestContextImpl(profile, handler, false));
+  });
+  return context;
 }
 
 CefRefPtr<CefRequestContext> CefRequestContext::CreateContext(
@@ -179,6 +185,14 @@ CefRefPtr<CefRequestContext> CefRequestContext::CreateContext(
     CefRefPtr<CefRequestContextHandler> handler) {
   if (!other || !qtcef::Engine::Get())
     return nullptr;
-  return qtcef::Announce(new qtcef::RequestContextImpl(
-      qtcef::Impl(other)->profile(), handler, false));
+  // Without a handler of its own, a context sharing the global one is the
+  // global one, as in CEF.
+  if (other->IsGlobal() && !handler)
+    return other;
+  CefRefPtr<CefRequestContext> context;
+  qtcef::RunOnMainThread([&] {
+    context = qtcef::Announce(new qtcef::RequestContextImpl(
+        qtcef::Impl(other)->profile(), handler, false));
+  });
+  return context;
 }

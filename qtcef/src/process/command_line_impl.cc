@@ -119,8 +119,13 @@ void CommandLineImpl::AppendSwitchWithValue(const CefString& name,
 
 void CommandLineImpl::AddSwitch(const std::string& name,
                                 const std::string& value) {
-  switches_[name] = value;
-  const std::string arg = "--" + name + (value.empty() ? "" : "=" + value);
+  // As Chromium's command line: a "--" or "-" the caller gave stays in
+  // argv, and the switch is known by its name without it.
+  const size_t prefix =
+      name.rfind("--", 0) == 0 ? 2 : (name.rfind('-', 0) == 0 ? 1 : 0);
+  switches_[name.substr(prefix)] = value;
+  const std::string arg =
+      (prefix ? "" : "--") + name + (value.empty() ? "" : "=" + value);
   argv_.insert(argv_.begin() + begin_args_++, arg);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMetaObject>
+#include <QThread>
 
 #include "include/cef_task.h"
 #include "qtcef/src/process/engine.h"
@@ -13,6 +14,15 @@ void PostTask(std::function<void()> task) {
   if (!app)
     return;
   QMetaObject::invokeMethod(app, std::move(task), Qt::QueuedConnection);
+}
+
+void RunOnMainThread(const std::function<void()>& task) {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (!app || QThread::currentThread() == app->thread()) {
+    task();
+    return;
+  }
+  QMetaObject::invokeMethod(app, task, Qt::BlockingQueuedConnection);
 }
 
 }  // namespace qtcef

@@ -12,6 +12,11 @@ namespace qtcef {
 // object exists.
 void PostTask(std::function<void()> task);
 
+// Runs |task| on the main thread and returns once it has run: at once on
+// the main thread itself (or with no application object), else through the
+// event loop, waiting for it. Qt WebEngine's objects are made there only.
+void RunOnMainThread(const std::function<void()>& task);
+
 }  // namespace qtcef
 
 #endif  // QTCEF_SRC_PROCESS_POST_TASK_H_

@@ -3,7 +3,15 @@
 #include "include/cef_version.h"
 
 const char* cef_api_hash(int entry) {
-  return entry == 0 ? CEF_API_HASH_PLATFORM : nullptr;
+  // The universal hash of this branch is not known here.
+  switch (entry) {
+    case 0:
+      return CEF_API_HASH_PLATFORM;
+    case 2:
+      return CEF_COMMIT_HASH;
+    default:
+      return nullptr;
+  }
 }
 
 int cef_version_info(int entry) {

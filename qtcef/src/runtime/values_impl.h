@@ -80,8 +80,12 @@ class DictionaryValueImpl : public CefDictionaryValue {
 
 class ListValueImpl : public CefListValue {
  public:
+  // An |owned| list belongs to another object, such as a process message's
+  // arguments, as CEF tells by IsOwned.
+  explicit ListValueImpl(bool owned = false) : owned_(owned) {}
+
   bool IsValid() override { return true; }
-  bool IsOwned() override { return false; }
+  bool IsOwned() override { return owned_; }
   bool IsReadOnly() override { return false; }
   CefRefPtr<CefListValue> Copy() override;
   bool SetSize(size_t size) override;
@@ -97,6 +101,7 @@ class ListValueImpl : public CefListValue {
   bool SetValue(size_t index, CefRefPtr<CefValue> value) override;
 
  private:
+  const bool owned_;
   std::vector<CefRefPtr<CefValue>> values_;
 
   IMPLEMENT_REFCOUNTING(ListValueImpl);

@@ -59,6 +59,11 @@ class PanelBase : public ViewBase<Base, Delegate> {
   }
   CefRefPtr<CefLayout> GetLayout() override { return layout_; }
   void Layout() override {
+    // A panel of no parent that nobody sized takes its preferred size, as
+    // CEF's does.
+    if (!this->GetParentView() && !this->AsWindow() &&
+        this->GetSize().IsEmpty())
+      this->SetSize(this->GetPreferredSize());
     if (this->widget_ && this->widget_->layout())
       this->widget_->layout()->activate();
   }
@@ -98,9 +103,10 @@ class PanelBase : public ViewBase<Base, Delegate> {
     Arrange();
     NotifyChildChanged(child, false);
   }
+  // First to last, as CEF tells the delegate.
   void RemoveAllChildViews() override {
     while (!children_.empty())
-      RemoveChildView(children_.back());
+      RemoveChildView(children_.front());
   }
   size_t GetChildViewCount() override { return children_.size(); }
   CefRefPtr<CefView> GetChildViewAt(int index) override {

@@ -58,7 +58,14 @@ class ViewBase : public Base, public ViewNode {
       widget_->setGeometry(bounds.x, bounds.y, bounds.width, bounds.height);
   }
   CefRect GetBounds() override {
-    const QRect bounds = widget_ ? widget_->geometry() : QRect();
+    // Qt gives a widget nobody has placed a default size; CEF's views start
+    // empty.
+    if (!widget_ ||
+        (!widget_->testAttribute(Qt::WA_Resized) &&
+         !widget_->testAttribute(Qt::WA_Moved) && !widget_->isVisible())) {
+      return CefRect();
+    }
+    const QRect bounds = widget_->geometry();
     return CefRect(bounds.x(), bounds.y(), bounds.width(), bounds.height());
   }
   void SetSize(const CefSize& size) override {
