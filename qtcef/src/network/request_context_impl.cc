@@ -1,5 +1,8 @@
 #include "qtcef/src/network/request_context_impl.h"
 
+#include <QCoreApplication>
+#include <QThread>
+
 #include "qtcef/src/network/cookie_manager_impl.h"
 #include "qtcef/src/network/profile.h"
 #include "qtcef/src/process/engine.h"
@@ -37,6 +40,15 @@ RequestContextImpl::RequestContextImpl(
     CefRefPtr<CefRequestContextHandler> handler,
     bool global)
     : profile_(profile), handler_(handler), global_(global) {}
+
+RequestContextImpl::~RequestContextImpl() {
+  // The last reference may go on any thread; Qt WebEngine's profile may
+  // only be destroyed on the main thread.
+  if (QCoreApplication::instance() &&
+      QThread::currentThread() != QCoreApplication::instance()->thread()) {
+    PostTask([profile = std::move(profile_)]() mutable { profile.reset(); });
+  }
+}
 
 bool RequestContextImpl::IsSame(CefRefPtr<CefRequestContext> other) {
   return other.get() == this;

@@ -16,6 +16,7 @@ class RequestContextImpl : public CefRequestContext {
   RequestContextImpl(std::shared_ptr<Profile> profile,
                      CefRefPtr<CefRequestContextHandler> handler,
                      bool global);
+  ~RequestContextImpl() override;
 
   const std::shared_ptr<Profile>& profile() const { return profile_; }
 
