@@ -176,25 +176,30 @@ setInterval(() => {
 setInterval(() => {
   if (busy()) document.cookie = 'soak=' + Date.now() + '; path=/';
 }, 1000);
-// The page keeps hold of its popup, so that navigating away never leaves
-// one open that a timer of the old page was to close.
-let popup = null;
-function closePopup() {
+// The page keeps hold of its popups, each closed by its own timer, so that
+// neither a late timer nor navigating away leaves one open.
+const popups = new Set();
+let leaving = false;
+function closePopup(popup) {
   if (popup) popup.close();
-  popup = null;
+  popups.delete(popup);
 }
 setInterval(() => {
-  if (!busy()) return;
-  popup = window.open('/popup.html', '_blank', 'width=320,height=240');
-  setTimeout(closePopup, 1000);
+  if (!busy() || leaving) return;
+  const popup = window.open('/popup.html', '_blank', 'width=320,height=240');
+  popups.add(popup);
+  setTimeout(() => closePopup(popup), 1000);
 }, 2000);
 setTimeout(function navigate() {
   if (!busy()) {
     setTimeout(navigate, 1000);
     return;
   }
-  closePopup();
-  location.reload();
+  // A close that the page asks for just before it navigates can be lost in
+  // Qt WebEngine: the navigation waits a moment, and opens nothing more.
+  leaving = true;
+  popups.forEach(closePopup);
+  setTimeout(() => location.reload(), 500);
 }, 7000);
 </script>
 )");
