@@ -112,7 +112,7 @@ bool ParseSubFrameError(const QString& message,
     return false;
   error->id = report.value("id").toString();
   error->path.clear();
-  for (const QJsonValue& index : path) {
+  for (const auto& index : path) {
     if (!index.isDouble() || index.toInt(-1) < 0)
       return false;
     error->path.append(index.toInt());
