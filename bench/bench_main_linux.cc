@@ -167,17 +167,8 @@ struct Setup {
 std::string StartDemoServer(const std::string& program,
                             const fs::path& work,
                             std::unique_ptr<bench::WatchedProcess>* server) {
-  *server = std::make_unique<bench::WatchedProcess>(bench::Launch{
-      {program, "--port", "0", "--port-file", (work / "port").string(),
-       "--client-version", "1.0.0.0", "--web-version", "2"},
-      "",
-      {},
-      true});
-  std::string port;
-  for (int i = 0; i < 100 && port.empty(); ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    std::ifstream(work / "port") >> port;
-  }
+  const std::string port =
+      bench::StartDemoServer(program, work.string(), "2", server);
   // The landing page logs the player in, so that every profile holds a
   // login, and leads to the game page, which announces the web version.
   return port.empty() ? std::string()

@@ -13,7 +13,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -21,7 +20,6 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "bench/watched_process_linux.h"
@@ -100,23 +98,6 @@ void PrintRow(const Sample& s) {
   std::fflush(stdout);
 }
 
-std::string StartServer(const std::string& program,
-                        const fs::path& work,
-                        std::unique_ptr<bench::WatchedProcess>* server) {
-  *server = std::make_unique<bench::WatchedProcess>(bench::Launch{
-      {program, "--port", "0", "--port-file", (work / "port").string(),
-       "--client-version", "1.0.0.0", "--web-version", "1"},
-      "",
-      {},
-      true});
-  std::string port;
-  for (int i = 0; i < 100 && port.empty(); ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    std::ifstream(work / "port") >> port;
-  }
-  return port;
-}
-
 // Seconds into the page's cycle, on the clock the page reads.
 int CycleSecond() {
   return static_cast<int>(std::time(nullptr) % kCycle);
@@ -144,7 +125,8 @@ int main(int argc, char** argv) {
     return 2;
   const fs::path work = work_template;
   std::unique_ptr<bench::WatchedProcess> server;
-  const std::string port = StartServer(argv[2], work, &server);
+  const std::string port =
+      bench::StartDemoServer(argv[2], work.string(), "1", &server);
   if (port.empty()) {
     std::fprintf(stderr, "the demo server did not start\n");
     return 2;

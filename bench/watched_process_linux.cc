@@ -1,7 +1,5 @@
 #include "bench/watched_process_linux.h"
 
-#include "tests/support/process_tree_linux.h"
-
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -16,6 +14,7 @@
 #include <map>
 
 #include "platform/spawn_linux.h"
+#include "tests/support/process_tree_linux.h"
 
 namespace bench {
 
@@ -139,6 +138,25 @@ bool WatchedProcess::WaitForExit(double timeout) {
     Poll(1);
   }
   return true;
+}
+
+std::string StartDemoServer(const std::string& program,
+                            const std::string& work,
+                            const std::string& web_version,
+                            std::unique_ptr<WatchedProcess>* server) {
+  const std::string port_file = work + "/port";
+  *server = std::make_unique<WatchedProcess>(
+      Launch{{program, "--port", "0", "--port-file", port_file,
+              "--client-version", "1.0.0.0", "--web-version", web_version},
+             "",
+             {},
+             true});
+  std::string port;
+  for (int i = 0; i < 100 && port.empty(); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    std::ifstream(port_file) >> port;
+  }
+  return port;
 }
 
 long TreeRssKib(pid_t root) {

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <thread>
@@ -81,6 +82,14 @@ class WatchedProcess {
   std::atomic<long> peak_kib_{0};
   std::thread sampler_;
 };
+
+// Starts the demo game server on a free port, announcing client version
+// 1.0.0.0 and |web_version|, with |work| for its port file; returns the
+// port, or an empty string when it did not start.
+std::string StartDemoServer(const std::string& program,
+                            const std::string& work,
+                            const std::string& web_version,
+                            std::unique_ptr<WatchedProcess>* server);
 
 // Resident memory, in KiB, of |root| and every process descended from it.
 long TreeRssKib(pid_t root);

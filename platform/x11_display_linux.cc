@@ -270,16 +270,20 @@ bool X11Display::WindowManagerRuns() const {
                                         "_NET_SUPPORTING_WM_CHECK", 0) == check;
 }
 
+void X11Display::AskForFullscreenState(XWindow window, bool fullscreen) const {
+  // EWMH: 1 adds the state, 0 removes it.
+  SendClientMessage(
+      display_, Root(), window, "_NET_WM_STATE", fullscreen ? 1 : 0,
+      static_cast<long>(Intern(display_, "_NET_WM_STATE_FULLSCREEN")),
+      SubstructureRedirectMask | SubstructureNotifyMask);
+}
+
 bool X11Display::EnterFullscreen(XWindow window, WindowPlace* place) const {
   const IgnoreErrors guard(display_);
   if (!Geometry(window, &place->x, &place->y, &place->width, &place->height))
     return false;
-  constexpr long kAddState = 1;
   if (WindowManagerRuns()) {
-    SendClientMessage(
-        display_, Root(), window, "_NET_WM_STATE", kAddState,
-        static_cast<long>(Intern(display_, "_NET_WM_STATE_FULLSCREEN")),
-        SubstructureRedirectMask | SubstructureNotifyMask);
+    AskForFullscreenState(window, true);
     return true;
   }
   int left = 0;
@@ -300,12 +304,8 @@ void X11Display::LeaveFullscreen(XWindow window,
   const IgnoreErrors guard(display_);
   if (!display_)
     return;
-  constexpr long kRemoveState = 0;
   if (WindowManagerRuns()) {
-    SendClientMessage(
-        display_, Root(), window, "_NET_WM_STATE", kRemoveState,
-        static_cast<long>(Intern(display_, "_NET_WM_STATE_FULLSCREEN")),
-        SubstructureRedirectMask | SubstructureNotifyMask);
+    AskForFullscreenState(window, false);
     return;
   }
   XMoveResizeWindow(display_, window, place.x, place.y,

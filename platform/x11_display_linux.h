@@ -99,6 +99,9 @@ class X11Display {
   void Sync() const;
 
  private:
+  // Asks the window manager to add or remove _NET_WM_STATE_FULLSCREEN.
+  void AskForFullscreenState(XWindow window, bool fullscreen) const;
+
   _XDisplay* display_;
 };
 
