@@ -44,17 +44,19 @@ bool ClientHandler::OnContextMenuCommand(
   return false;
 }
 
+CefRefPtr<CefWindow> ClientHandler::ViewsWindowOf(
+    CefRefPtr<CefBrowser> browser) {
+  CefRefPtr<CefBrowserView> view = CefBrowserView::GetForBrowser(browser);
+  return view ? view->GetWindow() : nullptr;
+}
+
 void ClientHandler::OnTitleChange(CefRefPtr<CefBrowser> browser,
                                   const CefString& title) {
   if (!use_views_) {
     SetNativeWindowTitle(browser, title);
     return;
   }
-  CefRefPtr<CefBrowserView> view = CefBrowserView::GetForBrowser(browser);
-  if (!view)
-    return;
-  CefRefPtr<CefWindow> window = view->GetWindow();
-  if (window)
+  if (CefRefPtr<CefWindow> window = ViewsWindowOf(browser))
     window->SetTitle(title);
 }
 
@@ -67,9 +69,7 @@ void ClientHandler::OnFullscreenModeChange(CefRefPtr<CefBrowser> browser,
     SetNativeWindowFullscreen(browser, fullscreen);
     return;
   }
-  CefRefPtr<CefBrowserView> view = CefBrowserView::GetForBrowser(browser);
-  CefRefPtr<CefWindow> window = view ? view->GetWindow() : nullptr;
-  if (window)
+  if (CefRefPtr<CefWindow> window = ViewsWindowOf(browser))
     window->SetFullscreen(fullscreen);
 }
 

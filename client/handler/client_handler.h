@@ -8,6 +8,7 @@
 #include "client/handler/renderer_deaths.h"
 #include "include/cef_client.h"
 #include "include/cef_request_context.h"
+#include "include/views/cef_window.h"
 
 // The client's one CefClient, shared by the game window and every popup it
 // opens: it keeps the list of live browsers, ends CEF's message loop when the
@@ -84,6 +85,9 @@ class ClientHandler : public CefClient,
                                  TerminationStatus status) override;
 
  private:
+  // The Views window that holds |browser|, or null.
+  static CefRefPtr<CefWindow> ViewsWindowOf(CefRefPtr<CefBrowser> browser);
+
   // The platform hooks, on |browser|'s native top-level window (Win32 or
   // X11): its text, and filling its screen or going back to where it was.
   void SetNativeWindowTitle(CefRefPtr<CefBrowser> browser,

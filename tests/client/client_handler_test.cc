@@ -17,6 +17,19 @@ using test_engine::FakeRequest;
 
 class ClientHandlerTest : public ClientTest {
  protected:
+  // A Views window holding a browser view of |handler|'s, for |browser|.
+  static CefRefPtr<test_engine::FakeWindow> ViewsWindowFor(
+      CefRefPtr<ClientHandler> handler,
+      CefRefPtr<FakeBrowser> browser) {
+    CefRefPtr<CefBrowserView> view = CefBrowserView::CreateBrowserView(
+        handler.get(), "about:blank", CefBrowserSettings(), nullptr, nullptr);
+    engine().browser_views.back()->browser = browser.get();
+    CefRefPtr<test_engine::FakeWindow> window =
+        new test_engine::FakeWindow(nullptr);
+    window->AddChildView(view);
+    return window;
+  }
+
   CefRefPtr<ClientHandler> handler_ = new ClientHandler(false);
 };
 
@@ -113,12 +126,8 @@ TEST_F(ClientHandlerTest, ViewsTitlesGoToTheCefWindow) {
     test_engine::Reset();
     CefRefPtr<ClientHandler> handler = new ClientHandler(true);
     CefRefPtr<FakeBrowser> browser = new FakeBrowser(1, kNullWindowHandle);
-    CefRefPtr<CefBrowserView> view = CefBrowserView::CreateBrowserView(
-        handler.get(), "about:blank", CefBrowserSettings(), nullptr, nullptr);
-    engine().browser_views[0]->browser = browser.get();
     CefRefPtr<test_engine::FakeWindow> window =
-        new test_engine::FakeWindow(nullptr);
-    window->AddChildView(view);
+        ViewsWindowFor(handler, browser);
     window->title = "before";
     handler->OnTitleChange(browser.get(), c.title);
     EXPECT_EQ(window->title, c.title);
@@ -128,12 +137,7 @@ TEST_F(ClientHandlerTest, ViewsTitlesGoToTheCefWindow) {
 TEST_F(ClientHandlerTest, ViewsWindowFollowsThePagesFullscreen) {
   CefRefPtr<ClientHandler> handler = new ClientHandler(true);
   CefRefPtr<FakeBrowser> browser = new FakeBrowser(1, kNullWindowHandle);
-  CefRefPtr<CefBrowserView> view = CefBrowserView::CreateBrowserView(
-      handler.get(), "about:blank", CefBrowserSettings(), nullptr, nullptr);
-  engine().browser_views[0]->browser = browser.get();
-  CefRefPtr<test_engine::FakeWindow> window =
-      new test_engine::FakeWindow(nullptr);
-  window->AddChildView(view);
+  CefRefPtr<test_engine::FakeWindow> window = ViewsWindowFor(handler, browser);
   handler->OnFullscreenModeChange(browser.get(), true);
   handler->OnFullscreenModeChange(browser.get(), false);
   EXPECT_EQ(window->fullscreen_calls, (std::vector<bool>{true, false}));
