@@ -52,11 +52,6 @@ class CefCookieManager : public virtual CefBaseRefCounted {
   virtual bool DeleteCookies(const CefString& url,
                              const CefString& cookie_name,
                              CefRefPtr<CefDeleteCookiesCallback> callback) = 0;
-
-  virtual bool SetStoragePath(const CefString& path,
-                              bool persist_session_cookies,
-                              CefRefPtr<CefCompletionCallback> callback) = 0;
-  virtual bool FlushStore(CefRefPtr<CefCompletionCallback> callback) = 0;
 };
 
 // Visits cookies one at a time, on the IO thread.

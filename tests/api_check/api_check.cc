@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "include/base/cef_basictypes.h"
+#include "include/base/cef_bind.h"
 #include "include/base/cef_build.h"
+#include "include/base/cef_callback.h"
 #include "include/base/cef_lock.h"
 #include "include/base/cef_macros.h"
 #include "include/base/cef_ref_counted.h"
@@ -50,13 +52,16 @@
 #include "include/cef_response.h"
 #include "include/cef_response_filter.h"
 #include "include/cef_task.h"
+#include "include/cef_thread.h"
 #include "include/cef_values.h"
 #include "include/cef_version.h"
+#include "include/cef_waitable_event.h"
 #include "include/cef_web_plugin.h"
 #include "include/internal/cef_ptr.h"
 #include "include/internal/cef_string.h"
 #include "include/internal/cef_string_types.h"
 #include "include/internal/cef_string_wrappers.h"
+#include "include/internal/cef_thread_internal.h"
 #include "include/internal/cef_time.h"
 #include "include/internal/cef_types.h"
 #include "include/internal/cef_types_wrappers.h"
@@ -71,6 +76,8 @@
 #include "include/views/cef_view_delegate.h"
 #include "include/views/cef_window.h"
 #include "include/views/cef_window_delegate.h"
+#include "include/wrapper/cef_closure_task.h"
+#include "include/wrapper/cef_scoped_temp_dir.h"
 
 #if defined(OS_WIN)
 #include "include/internal/cef_types_win.h"

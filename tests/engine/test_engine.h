@@ -346,12 +346,6 @@ class FakeCookieManager : public CefCookieManager {
   bool DeleteCookies(const CefString& url,
                      const CefString& cookie_name,
                      CefRefPtr<CefDeleteCookiesCallback> callback) override;
-  bool SetStoragePath(const CefString&,
-                      bool,
-                      CefRefPtr<CefCompletionCallback>) override {
-    return false;
-  }
-  bool FlushStore(CefRefPtr<CefCompletionCallback>) override { return false; }
 
  private:
   IMPLEMENT_REFCOUNTING(FakeCookieManager);
@@ -394,10 +388,22 @@ class FakeBrowserView : public CefBrowserView {
   void SetSize(const CefSize&) override {}
   CefSize GetSize() override { return CefSize(); }
   CefSize GetPreferredSize() override { return CefSize(); }
+  CefRect GetBoundsInScreen() override { return CefRect(); }
+  void SetPosition(const CefPoint&) override {}
+  CefPoint GetPosition() override { return CefPoint(); }
+  void SizeToPreferredSize() override {}
+  CefSize GetMinimumSize() override { return CefSize(); }
+  CefSize GetMaximumSize() override { return CefSize(); }
+  int GetHeightForWidth(int) override { return 0; }
+  void InvalidateLayout() override {}
   void SetVisible(bool) override {}
   bool IsVisible() override { return true; }
+  bool IsDrawn() override { return window != nullptr; }
   void SetEnabled(bool) override {}
   bool IsEnabled() override { return true; }
+  void SetFocusable(bool) override {}
+  bool IsFocusable() override { return false; }
+  bool IsAccessibilityFocusable() override { return false; }
   void RequestFocus() override;
   void SetBackgroundColor(cef_color_t) override {}
   cef_color_t GetBackgroundColor() override { return 0; }
@@ -487,10 +493,22 @@ class FakeWindow : public CefWindow {
   void SetSize(const CefSize&) override {}
   CefSize GetSize() override { return CefSize(); }
   CefSize GetPreferredSize() override { return CefSize(); }
+  CefRect GetBoundsInScreen() override { return CefRect(); }
+  void SetPosition(const CefPoint&) override {}
+  CefPoint GetPosition() override { return CefPoint(); }
+  void SizeToPreferredSize() override {}
+  CefSize GetMinimumSize() override { return CefSize(); }
+  CefSize GetMaximumSize() override { return CefSize(); }
+  int GetHeightForWidth(int) override { return 0; }
+  void InvalidateLayout() override {}
   void SetVisible(bool) override {}
   bool IsVisible() override { return show_calls > 0; }
+  bool IsDrawn() override { return IsVisible(); }
   void SetEnabled(bool) override {}
   bool IsEnabled() override { return true; }
+  void SetFocusable(bool) override {}
+  bool IsFocusable() override { return false; }
+  bool IsAccessibilityFocusable() override { return false; }
   void RequestFocus() override {}
   void SetBackgroundColor(cef_color_t) override {}
   cef_color_t GetBackgroundColor() override { return 0; }

@@ -1,9 +1,10 @@
 // CEF's Views over Qt widgets: browser views, top-level windows and their
-// close sequence.
+// close sequence, and how layouts size views.
 
 #include <QTimer>
 #include <QWebEngineView>
 #include <algorithm>
+#include <iterator>
 
 #include "include/views/cef_browser_view.h"
 #include "include/views/cef_panel.h"
@@ -138,6 +139,131 @@ TEST_F(qtcef_Views, PanelGivesItsBrowserViewABrowserOnceInAWindow) {
   EXPECT_FALSE(view->GetWindow());
   EXPECT_TRUE(view->GetBrowser());
   EXPECT_EQ(view->GetBrowser()->GetHost()->GetWindowHandle(), 0u);
+}
+
+// Views' box layout arithmetic beyond CEF's own panel tests: insets,
+// spacing, end alignment, default flex, shrinking, hidden children, and the
+// preferred size the layout gives its panel. The children prefer 10x20 and
+// 30x10.
+TEST_F(qtcef_Views, BoxLayoutSizesChildrenByTheirPreferredSizes) {
+  Initialize({}, false);
+  struct Case {
+    CefBoxLayoutSettings settings;
+    int child1_flex;  // -1 leaves the default
+    bool child2_visible;
+    CefSize size;
+    CefRect child1;
+    CefRect child2;
+    CefSize preferred;
+  };
+  const Case kCases[] = {
+      {[] {
+         CefBoxLayoutSettings settings;
+         settings.horizontal = true;
+         settings.between_child_spacing = 5;
+         settings.inside_border_insets = {1, 2, 3, 4};
+         return settings;
+       }(),
+       -1, true, CefSize(100, 50), CefRect(2, 1, 10, 46),
+       CefRect(17, 1, 30, 46), CefSize(51, 24)},
+      {[] {
+         CefBoxLayoutSettings settings;
+         settings.inside_border_horizontal_spacing = 3;
+         settings.inside_border_vertical_spacing = 4;
+         settings.main_axis_alignment = CEF_MAIN_AXIS_ALIGNMENT_END;
+         settings.cross_axis_alignment = CEF_CROSS_AXIS_ALIGNMENT_END;
+         return settings;
+       }(),
+       -1, true, CefSize(100, 100), CefRect(87, 66, 10, 20),
+       CefRect(67, 86, 30, 10), CefSize(36, 38)},
+      {[] {
+         CefBoxLayoutSettings settings;
+         settings.horizontal = true;
+         settings.default_flex = 1;
+         return settings;
+       }(),
+       0, true, CefSize(100, 50), CefRect(0, 0, 10, 50), CefRect(10, 0, 90, 50),
+       CefSize(40, 20)},
+      {[] {
+         CefBoxLayoutSettings settings;
+         settings.horizontal = true;
+         settings.default_flex = 1;
+         return settings;
+       }(),
+       -1, true, CefSize(30, 10), CefRect(0, 0, 5, 10), CefRect(5, 0, 25, 10),
+       CefSize(40, 20)},
+      {[] {
+         CefBoxLayoutSettings settings;
+         settings.minimum_cross_axis_size = 50;
+         settings.cross_axis_alignment = CEF_CROSS_AXIS_ALIGNMENT_CENTER;
+         return settings;
+       }(),
+       -1, false, CefSize(100, 100), CefRect(45, 0, 10, 20), CefRect(),
+       CefSize(50, 20)},
+  };
+  for (size_t i = 0; i < std::size(kCases); ++i) {
+    SCOPED_TRACE(i);
+    const Case& c = kCases[i];
+    CefRefPtr<CefPanel> panel = CefPanel::CreatePanel(nullptr);
+    CefRefPtr<CefPanel> child1 =
+        CefPanel::CreatePanel(new SizedPanelDelegate(CefSize(10, 20)));
+    CefRefPtr<CefPanel> child2 =
+        CefPanel::CreatePanel(new SizedPanelDelegate(CefSize(30, 10)));
+    CefRefPtr<CefBoxLayout> layout = panel->SetToBoxLayout(c.settings);
+    panel->AddChildView(child1);
+    panel->AddChildView(child2);
+    if (c.child1_flex >= 0)
+      layout->SetFlexForView(child1, c.child1_flex);
+    child2->SetVisible(c.child2_visible);
+    EXPECT_EQ(panel->GetPreferredSize(), c.preferred);
+    // Resizing lays the panel out.
+    panel->SetSize(c.size);
+    EXPECT_EQ(child1->GetBounds(), c.child1);
+    if (c.child2_visible) {
+      EXPECT_EQ(child2->GetBounds(), c.child2);
+    }
+  }
+}
+
+// What a shown window shows is what its views report: children added to it
+// are laid out on the next turn, and resized other than through the API, it
+// lays them out again.
+TEST_F(qtcef_Views, ShownWindowPlacesItsViewsWidgetsAsTheyReport) {
+  Initialize({}, false);
+  CefRefPtr<CefWindow> window = CefWindow::CreateTopLevelWindow(nullptr);
+  window->CenterWindow(CefSize(400, 300));
+  window->Show();
+  CefBoxLayoutSettings settings;
+  settings.horizontal = true;
+  CefRefPtr<CefBoxLayout> layout = window->SetToBoxLayout(settings);
+  CefRefPtr<CefPanel> fixed =
+      CefPanel::CreatePanel(new SizedPanelDelegate(CefSize(100, 10)));
+  CefRefPtr<CefPanel> flexible = CefPanel::CreatePanel(nullptr);
+  window->AddChildView(fixed);
+  window->AddChildView(flexible);
+  layout->SetFlexForView(flexible, 1);
+
+  QWidget* top = QWidget::find(window->GetWindowHandle());
+  ASSERT_TRUE(top);
+  const QList<QWidget*> widgets =
+      top->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+  ASSERT_EQ(widgets.size(), 2);
+  auto shown = [](QWidget* widget) {
+    const QRect bounds = widget->geometry();
+    return CefRect(bounds.x(), bounds.y(), bounds.width(), bounds.height());
+  };
+  auto shows = [&](const CefRect& first, const CefRect& second) {
+    return fixed->GetBounds() == first && shown(widgets[0]) == first &&
+           flexible->GetBounds() == second && shown(widgets[1]) == second;
+  };
+  EXPECT_TRUE(RunUntil([&] {
+    return shows(CefRect(0, 0, 100, 300), CefRect(100, 0, 300, 300));
+  }));
+  top->resize(600, 200);
+  EXPECT_TRUE(RunUntil([&] {
+    return shows(CefRect(0, 0, 100, 200), CefRect(100, 0, 500, 200));
+  }));
+  window->Close();
 }
 
 TEST_F(qtcef_Views, WindowShowsItsTitleOnAViewableTopLevelX11Window) {

@@ -69,7 +69,7 @@ TEST_F(qtcef_Window, OnlyAQuitPostedToTheLoopEndsItBeforeItRuns) {
   EXPECT_TRUE(ended_later);
 
   // ...while one posted to the UI thread ends the loop as soon as it runs.
-  EXPECT_FALSE(CefPostTask(TID_IO, new QuitTask()));
+  EXPECT_FALSE(CefPostTask(TID_RENDERER, new QuitTask()));
   EXPECT_TRUE(CefPostTask(TID_UI, new QuitTask()));
   ended_later = false;
   later.start(10000);

@@ -1,11 +1,13 @@
 // A window delegate that, like the client's, shows one view and lets the
 // browser decide whether the window closes, and a browser view delegate;
-// both record what they are told in the client's events.
+// both record what they are told in the client's events. And a panel
+// delegate for sizing.
 
 #ifndef TESTS_QTCEF_TEST_VIEW_DELEGATES_H_
 #define TESTS_QTCEF_TEST_VIEW_DELEGATES_H_
 
 #include "include/views/cef_browser_view.h"
+#include "include/views/cef_panel.h"
 #include "include/views/cef_window.h"
 #include "tests/qtcef/test_client.h"
 
@@ -50,6 +52,20 @@ class TestBrowserViewDelegate : public CefBrowserViewDelegate {
   TestClient* client_;
 
   IMPLEMENT_REFCOUNTING(TestBrowserViewDelegate);
+};
+
+// A panel delegate that prefers one size.
+class SizedPanelDelegate : public CefPanelDelegate {
+ public:
+  explicit SizedPanelDelegate(const CefSize& preferred)
+      : preferred_(preferred) {}
+
+  CefSize GetPreferredSize(CefRefPtr<CefView>) override { return preferred_; }
+
+ private:
+  const CefSize preferred_;
+
+  IMPLEMENT_REFCOUNTING(SizedPanelDelegate);
 };
 
 #endif  // TESTS_QTCEF_TEST_VIEW_DELEGATES_H_

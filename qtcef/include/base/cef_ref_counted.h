@@ -6,7 +6,10 @@
 #include <assert.h>
 #include <stddef.h>
 
+#include <atomic>
+
 #include "include/base/cef_build.h"
+#include "include/base/cef_macros.h"
 
 // Holds one reference to an object that provides AddRef() and Release().
 // As CEF 3538 declares it, it has copy but no move operations, and it converts
@@ -76,5 +79,47 @@ class scoped_refptr {
  protected:
   T* ptr_;
 };
+
+namespace base {
+
+template <class T>
+struct DefaultRefCountedThreadSafeTraits;
+
+// A base that counts references to a T from any thread, and deletes the T
+// through |Traits| when the last one goes.
+template <class T, typename Traits = DefaultRefCountedThreadSafeTraits<T>>
+class RefCountedThreadSafe {
+ public:
+  void AddRef() const { count_.fetch_add(1, std::memory_order_relaxed); }
+  void Release() const {
+    // The last release must see every write made under the other
+    // references before the object goes.
+    if (count_.fetch_sub(1, std::memory_order_acq_rel) == 1)
+      Traits::Destruct(static_cast<const T*>(this));
+  }
+  bool HasOneRef() const { return count_.load(std::memory_order_acquire) == 1; }
+
+ protected:
+  RefCountedThreadSafe() : count_(0) {}
+  ~RefCountedThreadSafe() {}
+
+ private:
+  friend struct DefaultRefCountedThreadSafeTraits<T>;
+  static void DeleteInternal(const T* object) { delete object; }
+
+  mutable std::atomic<int> count_;
+
+  DISALLOW_COPY_AND_ASSIGN(RefCountedThreadSafe);
+};
+
+template <class T>
+struct DefaultRefCountedThreadSafeTraits {
+  static void Destruct(const T* object) {
+    RefCountedThreadSafe<T, DefaultRefCountedThreadSafeTraits>::DeleteInternal(
+        object);
+  }
+};
+
+}  // namespace base
 
 #endif  // CEF_INCLUDE_BASE_CEF_REF_COUNTED_H_

@@ -52,6 +52,29 @@ typedef enum {
   TID_RENDERER,
 } cef_thread_id_t;
 
+// The priority of a thread made with CefThread::CreateThread.
+typedef enum {
+  TP_BACKGROUND,
+  TP_NORMAL,
+  TP_DISPLAY,
+  TP_REALTIME_AUDIO,
+} cef_thread_priority_t;
+
+// The kind of message loop a CefThread runs; only the default one exists
+// here, the others are accepted and run as it.
+typedef enum {
+  ML_TYPE_DEFAULT,
+  ML_TYPE_UI,
+  ML_TYPE_IO,
+} cef_message_loop_type_t;
+
+// How a CefThread initialises COM; meaningful on Windows only.
+typedef enum {
+  COM_INIT_MODE_NONE,
+  COM_INIT_MODE_STA,
+  COM_INIT_MODE_MTA,
+} cef_com_init_mode_t;
+
 // A tri-state browser setting; STATE_DEFAULT keeps the command line's or
 // Chromium's own choice.
 typedef enum {

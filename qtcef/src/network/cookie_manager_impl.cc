@@ -1,5 +1,9 @@
 #include "qtcef/src/network/cookie_manager_impl.h"
 
+#include <QCoreApplication>
+#include <QThread>
+#include <utility>
+
 #include "qtcef/src/network/cookie_util.h"
 #include "qtcef/src/network/profile.h"
 #include "qtcef/src/network/request_context_impl.h"
@@ -37,10 +41,41 @@ void PostDeleted(CefRefPtr<CefDeleteCookiesCallback> callback, int count) {
     PostTask([callback, count] { callback->OnComplete(count); });
 }
 
+bool OnMainThreadNow() {
+  const QCoreApplication* app = QCoreApplication::instance();
+  return !app || QThread::currentThread() == app->thread();
+}
+
 }  // namespace
 
 CookieManagerImpl::CookieManagerImpl(std::shared_ptr<Profile> profile)
     : profile_(profile) {}
+
+CefRefPtr<CookieManagerImpl> CookieManagerImpl::Create(
+    const ProfileOptions& options,
+    CefRefPtr<CefCompletionCallback> callback) {
+  CefRefPtr<CookieManagerImpl> manager = new CookieManagerImpl(nullptr);
+  manager->OnMainThread([manager, options, callback](CookieTracker*) {
+    manager->profile_ = Profile::Create(options);
+    PostCompletion(callback);
+  });
+  return manager;
+}
+
+CookieManagerImpl::~CookieManagerImpl() {
+  // Qt WebEngine's profile may only go on the main thread.
+  if (profile_ && !OnMainThreadNow())
+    PostTask([profile = std::move(profile_)]() mutable { profile.reset(); });
+}
+
+void CookieManagerImpl::OnMainThread(std::function<void(CookieTracker*)> work) {
+  CefRefPtr<CookieManagerImpl> self(this);
+  auto task = [self, work = std::move(work)] { work(Tracker(self->profile_)); };
+  if (OnMainThreadNow())
+    task();
+  else
+    PostTask(std::move(task));
+}
 
 void CookieManagerImpl::SetSupportedSchemes(
     const std::vector<CefString>&,
@@ -49,10 +84,13 @@ void CookieManagerImpl::SetSupportedSchemes(
 }
 
 bool CookieManagerImpl::VisitAllCookies(CefRefPtr<CefCookieVisitor> visitor) {
-  if (!visitor || (profile_ && !Tracker(profile_)))
+  if (!visitor)
     return false;
-  if (Tracker(profile_))
-    PostVisits(profile_, Tracker(profile_)->cookies(), visitor);
+  CefRefPtr<CookieManagerImpl> self(this);
+  OnMainThread([self, visitor](CookieTracker* tracker) {
+    if (tracker)
+      PostVisits(self->profile_, tracker->cookies(), visitor);
+  });
   return true;
 }
 
@@ -60,16 +98,21 @@ bool CookieManagerImpl::VisitUrlCookies(const CefString& url,
                                         bool includeHttpOnly,
                                         CefRefPtr<CefCookieVisitor> visitor) {
   const QUrl parsed = ParseUrl(url);
-  if (!visitor || !parsed.isValid() || (profile_ && !Tracker(profile_)))
+  if (!visitor || !parsed.isValid())
     return false;
-  if (!Tracker(profile_))
-    return true;
-  QList<QNetworkCookie> matches;
-  for (const QNetworkCookie& cookie : Tracker(profile_)->cookies()) {
-    if (MatchesUrl(cookie, parsed) && (includeHttpOnly || !cookie.isHttpOnly()))
-      matches.append(cookie);
-  }
-  PostVisits(profile_, matches, visitor);
+  CefRefPtr<CookieManagerImpl> self(this);
+  OnMainThread(
+      [self, parsed, includeHttpOnly, visitor](CookieTracker* tracker) {
+        if (!tracker)
+          return;
+        QList<QNetworkCookie> matches;
+        for (const QNetworkCookie& cookie : tracker->cookies()) {
+          if (MatchesUrl(cookie, parsed) &&
+              (includeHttpOnly || !cookie.isHttpOnly()))
+            matches.append(cookie);
+        }
+        PostVisits(self->profile_, matches, visitor);
+      });
   return true;
 }
 
@@ -80,16 +123,18 @@ bool CookieManagerImpl::SetCookie(const CefString& url,
   if (!parsed.isValid())
     return false;
   const QNetworkCookie qt_cookie = ToQtCookie(cookie, parsed);
-  // Chromium refuses a cookie for a domain the URL is not in, or without a
-  // name and value.
-  const bool accepted =
-      Tracker(profile_) && !parsed.host().isEmpty() &&
-      DomainMatches(qt_cookie, parsed.host()) &&
-      !(qt_cookie.name().isEmpty() && qt_cookie.value().isEmpty());
-  if (accepted)
-    Tracker(profile_)->Set(qt_cookie, parsed);
-  if (callback)
-    PostTask([callback, accepted] { callback->OnComplete(accepted); });
+  OnMainThread([parsed, qt_cookie, callback](CookieTracker* tracker) {
+    // Chromium refuses a cookie for a domain the URL is not in, or without
+    // a name and value.
+    const bool accepted =
+        tracker && !parsed.host().isEmpty() &&
+        DomainMatches(qt_cookie, parsed.host()) &&
+        !(qt_cookie.name().isEmpty() && qt_cookie.value().isEmpty());
+    if (accepted)
+      tracker->Set(qt_cookie, parsed);
+    if (callback)
+      PostTask([callback, accepted] { callback->OnComplete(accepted); });
+  });
   return true;
 }
 
@@ -100,33 +145,24 @@ bool CookieManagerImpl::DeleteCookies(
   const QUrl parsed = ParseUrl(url);
   if (!url.empty() && !parsed.isValid())
     return false;
-  CookieTracker* tracker = Tracker(profile_);
-  if (!tracker) {
-    PostDeleted(callback, 0);
-    return true;
-  }
   const QString name = ToQString(cookie_name);
-  const QList<QNetworkCookie> doomed =
-      CookiesToDelete(tracker->cookies(), parsed, name);
-  if (url.empty()) {
-    tracker->DeleteAll();
-  } else {
-    for (const QNetworkCookie& cookie : doomed)
-      tracker->Delete(cookie);
-  }
-  // CEF 3538 cannot count a deletion by URL and name.
-  PostDeleted(callback, !url.empty() && !name.isEmpty() ? -1 : doomed.size());
-  return true;
-}
-
-bool CookieManagerImpl::SetStoragePath(const CefString&,
-                                       bool,
-                                       CefRefPtr<CefCompletionCallback>) {
-  return false;
-}
-
-bool CookieManagerImpl::FlushStore(CefRefPtr<CefCompletionCallback> callback) {
-  PostCompletion(callback);
+  const bool by_url = !url.empty();
+  OnMainThread([parsed, name, by_url, callback](CookieTracker* tracker) {
+    if (!tracker) {
+      PostDeleted(callback, 0);
+      return;
+    }
+    const QList<QNetworkCookie> doomed =
+        CookiesToDelete(tracker->cookies(), parsed, name);
+    if (by_url) {
+      for (const QNetworkCookie& cookie : doomed)
+        tracker->Delete(cookie);
+    } else {
+      tracker->DeleteAll();
+    }
+    // CEF 3538 cannot count a deletion by URL and name.
+    PostDeleted(callback, by_url && !name.isEmpty() ? -1 : doomed.size());
+  });
   return true;
 }
 
@@ -151,6 +187,5 @@ CefRefPtr<CefCookieManager> CefCookieManager::CreateManager(
   qtcef::ProfileOptions options;
   options.path = qtcef::ToQString(path);
   options.persist_session_cookies = persist_session_cookies;
-  qtcef::PostCompletion(callback);
-  return new qtcef::CookieManagerImpl(qtcef::Profile::Create(options));
+  return qtcef::CookieManagerImpl::Create(options, callback).get();
 }

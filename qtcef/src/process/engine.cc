@@ -10,6 +10,7 @@
 #include "qtcef/src/browser/browser_host_impl.h"
 #include "qtcef/src/network/profile.h"
 #include "qtcef/src/network/request_context_impl.h"
+#include "qtcef/src/process/browser_threads.h"
 #include "qtcef/src/process/chromium_flags.h"
 #include "qtcef/src/process/command_line_impl.h"
 #include "qtcef/src/runtime/string_util.h"
@@ -72,6 +73,7 @@ bool Engine::Initialize(const CefMainArgs& args,
     return false;
   ConfigureCommandLine(args, settings, app);
   instance_ = new Engine(app);
+  BrowserThreads::Open();
 
   std::shared_ptr<Profile> profile =
       Profile::Create(GlobalProfileOptions(settings));
@@ -96,6 +98,7 @@ bool Engine::Initialize(const CefMainArgs& args,
 void Engine::Shutdown() {
   if (!instance_)
     return;
+  BrowserThreads::Close();
   std::vector<CefRefPtr<BrowserHostImpl>> browsers = instance_->browsers_;
   for (const CefRefPtr<BrowserHostImpl>& browser : browsers)
     browser->Destroy(false);

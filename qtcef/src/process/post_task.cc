@@ -4,9 +4,6 @@
 #include <QMetaObject>
 #include <QThread>
 
-#include "include/cef_task.h"
-#include "qtcef/src/process/engine.h"
-
 namespace qtcef {
 
 void PostTask(std::function<void()> task) {
@@ -26,12 +23,3 @@ void RunOnMainThread(const std::function<void()>& task) {
 }
 
 }  // namespace qtcef
-
-// Only the UI thread, which is the main thread running the Qt event loop,
-// takes tasks; Qt WebEngine's own threads are not CEF's.
-bool CefPostTask(CefThreadId threadId, CefRefPtr<CefTask> task) {
-  if (threadId != TID_UI || !task || !qtcef::Engine::Get())
-    return false;
-  qtcef::PostTask([task] { task->Execute(); });
-  return true;
-}

@@ -1,11 +1,11 @@
-// CefBoxLayout: the panel's children in one row or column.
+// CefBoxLayout: the panel's children in one row or column, each at its
+// preferred size along the row, with flex sharing out the room left over.
 
 #ifndef QTCEF_SRC_VIEWS_BOX_LAYOUT_IMPL_H_
 #define QTCEF_SRC_VIEWS_BOX_LAYOUT_IMPL_H_
 
-#include <QBoxLayout>
-#include <QPointer>
 #include <map>
+#include <vector>
 
 #include "include/views/cef_box_layout.h"
 #include "include/views/cef_fill_layout.h"
@@ -15,30 +15,43 @@ namespace qtcef {
 
 class BoxLayoutImpl : public CefBoxLayout, public LayoutArrangement {
  public:
-  explicit BoxLayoutImpl(const CefBoxLayoutSettings& settings);
+  BoxLayoutImpl(CefPanel* host, const CefBoxLayoutSettings& settings);
 
   // LayoutArrangement:
-  void Apply(QWidget* panel, const std::vector<QWidget*>& children) override;
-  void Detach() override { valid_ = false; }
+  CefSize GetPreferredSize() override;
+  int GetHeightForWidth(int width) override;
+  void Place(const CefSize& size) override;
+  void OnChildRemoved(CefView* child) override { flex_.erase(child); }
 
   // CefLayout:
   CefRefPtr<CefBoxLayout> AsBoxLayout() override { return this; }
   CefRefPtr<CefFillLayout> AsFillLayout() override { return nullptr; }
-  bool IsValid() override { return valid_; }
+  bool IsValid() override { return attached(); }
 
   // CefBoxLayout:
   void SetFlexForView(CefRefPtr<CefView> view, int flex) override;
   void ClearFlexForView(CefRefPtr<CefView> view) override;
 
  private:
-  int FlexOf(QWidget* child) const;
-  Qt::Alignment CrossAxisAlignment() const;
+  // The room between the host's edges and its children.
+  cef_insets_t Insets() const;
+  int Spacing(size_t count) const;
+  bool IsChild(CefRefPtr<CefView> view) const;
+  int FlexOf(CefView* child) const;
+  // How long |child| is along the main axis, in an area |cross| across.
+  int MainSizeOf(CefRefPtr<CefView> child, int cross) const;
+  // How wide |child| is across, for a |main| long child.
+  int CrossSizeOf(CefRefPtr<CefView> child, int main) const;
+  // The children's lengths in an area |main| long and |cross| across, with
+  // the room left over, or missing, shared out by flex; sets |*offset| to
+  // where the first child starts along the main axis.
+  std::vector<int> MainSizes(const std::vector<CefRefPtr<CefView>>& children,
+                             int main,
+                             int cross,
+                             int* offset) const;
 
   const CefBoxLayoutSettings settings_;
-  // Qt's stretch factors are CEF's flex.
-  std::map<QWidget*, int> flex_;
-  QPointer<QBoxLayout> layout_;
-  bool valid_ = true;
+  std::map<CefView*, int> flex_;
 
   IMPLEMENT_REFCOUNTING(BoxLayoutImpl);
 };

@@ -11,18 +11,20 @@ namespace qtcef {
 
 class FillLayoutImpl : public CefFillLayout, public LayoutArrangement {
  public:
+  explicit FillLayoutImpl(CefPanel* host) : LayoutArrangement(host) {}
+
   // LayoutArrangement:
-  void Apply(QWidget* panel, const std::vector<QWidget*>& children) override;
-  void Detach() override { valid_ = false; }
+  CefSize GetPreferredSize() override;
+  int GetHeightForWidth(int width) override;
+  void Place(const CefSize& size) override;
+  void OnChildRemoved(CefView*) override {}
 
   // CefLayout:
   CefRefPtr<CefBoxLayout> AsBoxLayout() override { return nullptr; }
   CefRefPtr<CefFillLayout> AsFillLayout() override { return this; }
-  bool IsValid() override { return valid_; }
+  bool IsValid() override { return attached(); }
 
  private:
-  bool valid_ = true;
-
   IMPLEMENT_REFCOUNTING(FillLayoutImpl);
 };
 

@@ -4,7 +4,6 @@
 #ifndef QTCEF_SRC_VIEWS_PANEL_BASE_H_
 #define QTCEF_SRC_VIEWS_PANEL_BASE_H_
 
-#include <QLayout>
 #include <vector>
 
 #include "qtcef/src/views/box_layout_impl.h"
@@ -28,6 +27,7 @@ class PanelBase : public ViewBase<Base, Delegate> {
       ViewNode::From(child)->Invalidate(notify);
       ViewNode::From(child)->SetParentView(nullptr);
     }
+    arrangement_->Detach();
     ViewBase<Base, Delegate>::Invalidate(notify);
   }
 
@@ -47,26 +47,18 @@ class PanelBase : public ViewBase<Base, Delegate> {
   // CefPanel:
   CefRefPtr<CefWindow> AsWindow() override { return nullptr; }
   CefRefPtr<CefFillLayout> SetToFillLayout() override {
-    CefRefPtr<FillLayoutImpl> layout = new FillLayoutImpl();
+    CefRefPtr<FillLayoutImpl> layout = new FillLayoutImpl(this);
     UseLayout(layout.get(), layout.get());
     return layout.get();
   }
   CefRefPtr<CefBoxLayout> SetToBoxLayout(
       const CefBoxLayoutSettings& settings) override {
-    CefRefPtr<BoxLayoutImpl> layout = new BoxLayoutImpl(settings);
+    CefRefPtr<BoxLayoutImpl> layout = new BoxLayoutImpl(this, settings);
     UseLayout(layout.get(), layout.get());
     return layout.get();
   }
   CefRefPtr<CefLayout> GetLayout() override { return layout_; }
-  void Layout() override {
-    // A panel of no parent that nobody sized takes its preferred size, as
-    // CEF's does.
-    if (!this->GetParentView() && !this->AsWindow() &&
-        this->GetSize().IsEmpty())
-      this->SetSize(this->GetPreferredSize());
-    if (this->widget_ && this->widget_->layout())
-      this->widget_->layout()->activate();
-  }
+  void Layout() override { this->DoLayout(); }
   void AddChildView(CefRefPtr<CefView> view) override {
     AddChildViewAt(view, static_cast<int>(children_.size()));
   }
@@ -76,7 +68,12 @@ class PanelBase : public ViewBase<Base, Delegate> {
       return;
     children_.insert(children_.begin() + index, view);
     ViewNode::From(view)->SetParentView(this);
-    Arrange();
+    if (QWidget* widget = ViewNode::From(view)->widget()) {
+      widget->setParent(this->widget_);
+      widget->setVisible(view->IsVisible());
+    }
+    Restack();
+    this->InvalidateLayout();
     NotifyChildChanged(view, true);
     CefRefPtr<CefWindow> window = this->GetWindow();
     if (window && !window->IsClosed())
@@ -91,7 +88,8 @@ class PanelBase : public ViewBase<Base, Delegate> {
     if (index < 0 || index > static_cast<int>(children_.size()))
       index = static_cast<int>(children_.size());
     children_.insert(children_.begin() + index, child);
-    Arrange();
+    Restack();
+    this->InvalidateLayout();
   }
   void RemoveChildView(CefRefPtr<CefView> view) override {
     const int index = IndexOf(view);
@@ -100,7 +98,8 @@ class PanelBase : public ViewBase<Base, Delegate> {
     CefRefPtr<CefView> child = children_[index];
     children_.erase(children_.begin() + index);
     Orphan(child);
-    Arrange();
+    arrangement_->OnChildRemoved(child.get());
+    this->InvalidateLayout();
     NotifyChildChanged(child, false);
   }
   // First to last, as CEF tells the delegate.
@@ -119,13 +118,30 @@ class PanelBase : public ViewBase<Base, Delegate> {
   // Panels and windows start with a fill layout.
   PanelBase(QWidget* widget, CefRefPtr<Delegate> delegate)
       : ViewBase<Base, Delegate>(widget, delegate) {
-    CefRefPtr<FillLayoutImpl> layout = new FillLayoutImpl();
+    CefRefPtr<FillLayoutImpl> layout = new FillLayoutImpl(this);
     UseLayout(layout.get(), layout.get());
   }
   // Children that the client still holds keep their widgets.
   ~PanelBase() override {
+    arrangement_->Detach();
     for (const CefRefPtr<CefView>& child : children_)
       Orphan(child);
+  }
+
+  // ViewBase:
+  void LayoutContents() override {
+    arrangement_->Place(this->GetSize());
+    // Hidden children that the layout passed over still catch up.
+    for (const CefRefPtr<CefView>& child : children_) {
+      if (ViewNode::From(child)->NeedsLayout())
+        ViewNode::From(child)->DoLayout();
+    }
+  }
+  CefSize GetContentsPreferredSize() override {
+    return arrangement_->GetPreferredSize();
+  }
+  int GetContentsHeightForWidth(int width) override {
+    return arrangement_->GetHeightForWidth(width);
   }
 
  private:
@@ -160,20 +176,13 @@ class PanelBase : public ViewBase<Base, Delegate> {
       arrangement_->Detach();
     layout_ = layout;
     arrangement_ = arrangement;
-    Arrange();
+    this->InvalidateLayout();
   }
-  void Arrange() {
-    if (!this->widget_)
-      return;
-    std::vector<QWidget*> widgets;
+  // Later children are drawn over earlier ones, as in views.
+  void Restack() {
     for (const CefRefPtr<CefView>& child : children_) {
       if (QWidget* widget = ViewNode::From(child)->widget())
-        widgets.push_back(widget);
-    }
-    arrangement_->Apply(this->widget_, widgets);
-    for (const CefRefPtr<CefView>& child : children_) {
-      if (QWidget* widget = ViewNode::From(child)->widget())
-        widget->setVisible(child->IsVisible());
+        widget->raise();
     }
   }
   void NotifyChildChanged(CefRefPtr<CefView> child, bool added) {

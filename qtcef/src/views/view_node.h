@@ -25,6 +25,9 @@ class ViewNode {
   // The view's window is going: the browsers in the view close and the
   // view lets its delegate go. Clients are told only when |notify|.
   virtual void Invalidate(bool notify) = 0;
+  // Whether the view's contents wait for a layout, and that layout.
+  virtual bool NeedsLayout() const = 0;
+  virtual void DoLayout() = 0;
 
  protected:
   virtual ~ViewNode() = default;

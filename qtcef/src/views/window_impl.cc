@@ -2,6 +2,7 @@
 
 #include <QKeySequence>
 #include <QScreen>
+#include <QTimer>
 
 #include "qtcef/src/process/engine.h"
 #include "qtcef/src/process/post_task.h"
@@ -104,6 +105,27 @@ void WindowImpl::Destroy(bool notify) {
     delegate->OnWindowDestroyed(this);
 }
 
+// The window's size is the player's or the client's: the window never sizes
+// itself to its preferred size here, as other views do.
+void WindowImpl::DoLayout() {
+  needs_layout_ = false;
+  LayoutContents();
+}
+
+// Views lay a window out on its next frame, after the rest of the client's
+// changes of this turn.
+void WindowImpl::InvalidateLayout() {
+  PanelBase::InvalidateLayout();
+  if (layout_posted_ || !widget_)
+    return;
+  layout_posted_ = true;
+  QTimer::singleShot(0, widget_, [this] {
+    layout_posted_ = false;
+    if (NeedsLayout())
+      DoLayout();
+  });
+}
+
 void WindowImpl::SetVisible(bool visible) {
   if (visible)
     Show();
@@ -114,12 +136,12 @@ void WindowImpl::SetVisible(bool visible) {
 void WindowImpl::Show() {
   if (closed_ || !widget_)
     return;
-  // A window that nobody has sized takes its delegate's preferred size.
+  // A window that nobody has sized takes its preferred size.
   if (!widget_->testAttribute(Qt::WA_Resized)) {
-    CefSize size = delegate_ ? delegate_->GetPreferredSize(this) : CefSize();
+    CefSize size = GetPreferredSize();
     if (size.IsEmpty())
       size.Set(kDefaultWidth, kDefaultHeight);
-    widget_->resize(size.width, size.height);
+    SetSize(size);
   }
   if (!resizable_)
     widget_->setFixedSize(widget_->size());
@@ -136,7 +158,7 @@ void WindowImpl::CenterWindow(const CefSize& size) {
     return;
   QRect bounds(0, 0, size.width, size.height);
   bounds.moveCenter(widget_->screen()->availableGeometry().center());
-  widget_->setGeometry(bounds);
+  SetBounds(CefRect(bounds.x(), bounds.y(), bounds.width(), bounds.height()));
 }
 
 void WindowImpl::Close() {

@@ -27,10 +27,15 @@ class WindowImpl : public PanelBase<CefWindow, CefWindowDelegate> {
   // delegate go; the clients and the delegate hear of it when |notify|.
   void Destroy(bool notify);
 
+  // ViewNode:
+  void DoLayout() override;
+
   // CefView:
   CefString GetTypeString() override { return "Window"; }
+  void InvalidateLayout() override;
   void SetVisible(bool visible) override;
   bool IsVisible() override { return widget_ && widget_->isVisible(); }
+  bool IsDrawn() override { return IsVisible(); }
 
   // CefPanel:
   CefRefPtr<CefWindow> AsWindow() override { return this; }
@@ -76,6 +81,7 @@ class WindowImpl : public PanelBase<CefWindow, CefWindowDelegate> {
   std::map<int, QPointer<QShortcut>> accelerators_;
   bool resizable_ = true;
   bool closed_ = false;
+  bool layout_posted_ = false;
   // Where the window was before it went fullscreen.
   QRect windowed_geometry_;
 

@@ -16,6 +16,8 @@ class WindowWidget : public QWidget {
  protected:
   // The player's close and CefWindow::Close both ask the window's delegate.
   void closeEvent(QCloseEvent* event) override;
+  // The player's resizing too lays the window's views out again.
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   WindowImpl* window_;
