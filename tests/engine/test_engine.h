@@ -154,11 +154,19 @@ class FakeRequest : public CefRequest {
   void SetURL(const CefString& url) override { url_ = url; }
   CefString GetMethod() override { return "GET"; }
   void SetMethod(const CefString&) override {}
+  void SetReferrer(const CefString&, ReferrerPolicy) override {}
   CefString GetReferrerURL() override { return CefString(); }
+  ReferrerPolicy GetReferrerPolicy() override {
+    return REFERRER_POLICY_DEFAULT;
+  }
   CefRefPtr<CefPostData> GetPostData() override { return nullptr; }
   void SetPostData(CefRefPtr<CefPostData>) override {}
   void GetHeaderMap(HeaderMap&) override {}
   void SetHeaderMap(const HeaderMap&) override {}
+  void Set(const CefString&,
+           const CefString&,
+           CefRefPtr<CefPostData>,
+           const HeaderMap&) override {}
   int GetFlags() override { return 0; }
   void SetFlags(int) override {}
   CefString GetFirstPartyForCookies() override { return CefString(); }
@@ -353,7 +361,39 @@ class FakeCookieManager : public CefCookieManager {
 
 class FakeWindow;
 
-class FakeBrowserView : public CefBrowserView {
+// The CefView methods that neither fake view records.
+template <class Interface>
+class FakeViewBase : public Interface {
+ public:
+  bool IsValid() override { return true; }
+  bool IsSame(CefRefPtr<CefView> that) override { return that.get() == this; }
+  int GetID() override { return 0; }
+  void SetID(int) override {}
+  CefRefPtr<CefView> GetParentView() override { return nullptr; }
+  void SetBounds(const CefRect&) override {}
+  CefRect GetBounds() override { return CefRect(); }
+  void SetSize(const CefSize&) override {}
+  CefSize GetSize() override { return CefSize(); }
+  CefSize GetPreferredSize() override { return CefSize(); }
+  CefRect GetBoundsInScreen() override { return CefRect(); }
+  void SetPosition(const CefPoint&) override {}
+  CefPoint GetPosition() override { return CefPoint(); }
+  void SizeToPreferredSize() override {}
+  CefSize GetMinimumSize() override { return CefSize(); }
+  CefSize GetMaximumSize() override { return CefSize(); }
+  int GetHeightForWidth(int) override { return 0; }
+  void InvalidateLayout() override {}
+  void SetVisible(bool) override {}
+  void SetEnabled(bool) override {}
+  bool IsEnabled() override { return true; }
+  void SetFocusable(bool) override {}
+  bool IsFocusable() override { return false; }
+  bool IsAccessibilityFocusable() override { return false; }
+  void SetBackgroundColor(cef_color_t) override {}
+  cef_color_t GetBackgroundColor() override { return 0; }
+};
+
+class FakeBrowserView : public FakeViewBase<CefBrowserView> {
  public:
   FakeBrowserView(CefRefPtr<CefClient> client,
                   const std::string& url,
@@ -375,44 +415,18 @@ class FakeBrowserView : public CefBrowserView {
   CefRefPtr<CefPanel> AsPanel() override { return nullptr; }
   CefString GetTypeString() override { return "BrowserView"; }
   CefString ToString(bool) override { return "BrowserView"; }
-  bool IsValid() override { return true; }
   bool IsAttached() override { return window != nullptr; }
-  bool IsSame(CefRefPtr<CefView> that) override { return that.get() == this; }
   CefRefPtr<CefViewDelegate> GetDelegate() override { return delegate.get(); }
   CefRefPtr<CefWindow> GetWindow() override;
-  int GetID() override { return 0; }
-  void SetID(int) override {}
-  CefRefPtr<CefView> GetParentView() override { return nullptr; }
-  void SetBounds(const CefRect&) override {}
-  CefRect GetBounds() override { return CefRect(); }
-  void SetSize(const CefSize&) override {}
-  CefSize GetSize() override { return CefSize(); }
-  CefSize GetPreferredSize() override { return CefSize(); }
-  CefRect GetBoundsInScreen() override { return CefRect(); }
-  void SetPosition(const CefPoint&) override {}
-  CefPoint GetPosition() override { return CefPoint(); }
-  void SizeToPreferredSize() override {}
-  CefSize GetMinimumSize() override { return CefSize(); }
-  CefSize GetMaximumSize() override { return CefSize(); }
-  int GetHeightForWidth(int) override { return 0; }
-  void InvalidateLayout() override {}
-  void SetVisible(bool) override {}
   bool IsVisible() override { return true; }
   bool IsDrawn() override { return window != nullptr; }
-  void SetEnabled(bool) override {}
-  bool IsEnabled() override { return true; }
-  void SetFocusable(bool) override {}
-  bool IsFocusable() override { return false; }
-  bool IsAccessibilityFocusable() override { return false; }
   void RequestFocus() override;
-  void SetBackgroundColor(cef_color_t) override {}
-  cef_color_t GetBackgroundColor() override { return 0; }
 
  private:
   IMPLEMENT_REFCOUNTING(FakeBrowserView);
 };
 
-class FakeWindow : public CefWindow {
+class FakeWindow : public FakeViewBase<CefWindow> {
  public:
   explicit FakeWindow(CefRefPtr<CefWindowDelegate> delegate);
 
@@ -480,38 +494,12 @@ class FakeWindow : public CefWindow {
   CefRefPtr<CefPanel> AsPanel() override { return this; }
   CefString GetTypeString() override { return "Window"; }
   CefString ToString(bool) override { return "Window"; }
-  bool IsValid() override { return true; }
   bool IsAttached() override { return true; }
-  bool IsSame(CefRefPtr<CefView> that) override { return that.get() == this; }
   CefRefPtr<CefViewDelegate> GetDelegate() override { return delegate.get(); }
   CefRefPtr<CefWindow> GetWindow() override { return this; }
-  int GetID() override { return 0; }
-  void SetID(int) override {}
-  CefRefPtr<CefView> GetParentView() override { return nullptr; }
-  void SetBounds(const CefRect&) override {}
-  CefRect GetBounds() override { return CefRect(); }
-  void SetSize(const CefSize&) override {}
-  CefSize GetSize() override { return CefSize(); }
-  CefSize GetPreferredSize() override { return CefSize(); }
-  CefRect GetBoundsInScreen() override { return CefRect(); }
-  void SetPosition(const CefPoint&) override {}
-  CefPoint GetPosition() override { return CefPoint(); }
-  void SizeToPreferredSize() override {}
-  CefSize GetMinimumSize() override { return CefSize(); }
-  CefSize GetMaximumSize() override { return CefSize(); }
-  int GetHeightForWidth(int) override { return 0; }
-  void InvalidateLayout() override {}
-  void SetVisible(bool) override {}
   bool IsVisible() override { return show_calls > 0; }
   bool IsDrawn() override { return IsVisible(); }
-  void SetEnabled(bool) override {}
-  bool IsEnabled() override { return true; }
-  void SetFocusable(bool) override {}
-  bool IsFocusable() override { return false; }
-  bool IsAccessibilityFocusable() override { return false; }
   void RequestFocus() override {}
-  void SetBackgroundColor(cef_color_t) override {}
-  cef_color_t GetBackgroundColor() override { return 0; }
 
  private:
   IMPLEMENT_REFCOUNTING(FakeWindow);

@@ -1,10 +1,15 @@
 #include "qtcef/src/browser/request_impl.h"
 
+#include <QUrl>
+
+#include "qtcef/src/runtime/string_util.h"
+
 namespace qtcef {
 
 RequestImpl::RequestImpl()
     : read_only_(false),
       method_("GET"),
+      referrer_policy_(REFERRER_POLICY_DEFAULT),
       flags_(0),
       resource_type_(RT_MAIN_FRAME),
       transition_type_(TT_EXPLICIT) {}
@@ -31,7 +36,35 @@ void RequestImpl::SetMethod(const CefString& method) {
     method_ = method;
 }
 
-void RequestImpl::SetPostData(CefRefPtr<CefPostData>) {}
+void RequestImpl::SetReferrer(const CefString& referrer_url,
+                              ReferrerPolicy policy) {
+  if (read_only_)
+    return;
+  // Only an http or https URL can be a referrer, and it never carries
+  // credentials or a fragment.
+  QUrl url(ToQString(referrer_url), QUrl::StrictMode);
+  const bool usable =
+      url.isValid() && (url.scheme() == "http" || url.scheme() == "https");
+  url.setUserInfo(QString());
+  url.setFragment(QString());
+  referrer_url_ = usable ? ToCefString(url.toString()) : CefString();
+  referrer_policy_ = policy;
+}
+
+void RequestImpl::SetPostData(CefRefPtr<CefPostData> postData) {
+  if (!read_only_)
+    post_data_ = postData;
+}
+
+void RequestImpl::Set(const CefString& url,
+                      const CefString& method,
+                      CefRefPtr<CefPostData> postData,
+                      const HeaderMap& headerMap) {
+  SetURL(url);
+  SetMethod(method);
+  SetPostData(postData);
+  SetHeaderMap(headerMap);
+}
 
 void RequestImpl::SetHeaderMap(const HeaderMap& headerMap) {
   if (!read_only_)

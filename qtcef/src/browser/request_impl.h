@@ -21,11 +21,18 @@ class RequestImpl : public CefRequest {
   void SetURL(const CefString& url) override;
   CefString GetMethod() override { return method_; }
   void SetMethod(const CefString& method) override;
-  CefString GetReferrerURL() override { return CefString(); }
-  CefRefPtr<CefPostData> GetPostData() override { return nullptr; }
+  void SetReferrer(const CefString& referrer_url,
+                   ReferrerPolicy policy) override;
+  CefString GetReferrerURL() override { return referrer_url_; }
+  ReferrerPolicy GetReferrerPolicy() override { return referrer_policy_; }
+  CefRefPtr<CefPostData> GetPostData() override { return post_data_; }
   void SetPostData(CefRefPtr<CefPostData> postData) override;
   void GetHeaderMap(HeaderMap& headerMap) override { headerMap = headers_; }
   void SetHeaderMap(const HeaderMap& headerMap) override;
+  void Set(const CefString& url,
+           const CefString& method,
+           CefRefPtr<CefPostData> postData,
+           const HeaderMap& headerMap) override;
   int GetFlags() override { return flags_; }
   void SetFlags(int flags) override;
   CefString GetFirstPartyForCookies() override {
@@ -40,6 +47,9 @@ class RequestImpl : public CefRequest {
   bool read_only_;
   CefString url_;
   CefString method_;
+  CefString referrer_url_;
+  ReferrerPolicy referrer_policy_;
+  CefRefPtr<CefPostData> post_data_;
   HeaderMap headers_;
   int flags_;
   CefString first_party_for_cookies_;
