@@ -1,7 +1,5 @@
 #include "qtcef/src/network/cookie_manager_impl.h"
 
-#include <QCoreApplication>
-#include <QThread>
 #include <utility>
 
 #include "qtcef/src/network/cookie_util.h"
@@ -41,11 +39,6 @@ void PostDeleted(CefRefPtr<CefDeleteCookiesCallback> callback, int count) {
     PostTask([callback, count] { callback->OnComplete(count); });
 }
 
-bool OnMainThreadNow() {
-  const QCoreApplication* app = QCoreApplication::instance();
-  return !app || QThread::currentThread() == app->thread();
-}
-
 }  // namespace
 
 CookieManagerImpl::CookieManagerImpl(std::shared_ptr<Profile> profile)
@@ -63,18 +56,14 @@ CefRefPtr<CookieManagerImpl> CookieManagerImpl::Create(
 }
 
 CookieManagerImpl::~CookieManagerImpl() {
-  // Qt WebEngine's profile may only go on the main thread.
-  if (profile_ && !OnMainThreadNow())
-    PostTask([profile = std::move(profile_)]() mutable { profile.reset(); });
+  // The last reference may go on any thread.
+  ReleaseOnMainThread(std::move(profile_));
 }
 
 void CookieManagerImpl::OnMainThread(std::function<void(CookieTracker*)> work) {
   CefRefPtr<CookieManagerImpl> self(this);
-  auto task = [self, work = std::move(work)] { work(Tracker(self->profile_)); };
-  if (OnMainThreadNow())
-    task();
-  else
-    PostTask(std::move(task));
+  RunOrPostTask(
+      [self, work = std::move(work)] { work(Tracker(self->profile_)); });
 }
 
 void CookieManagerImpl::SetSupportedSchemes(

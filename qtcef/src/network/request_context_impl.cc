@@ -1,8 +1,5 @@
 #include "qtcef/src/network/request_context_impl.h"
 
-#include <QCoreApplication>
-#include <QThread>
-
 #include "qtcef/src/network/cookie_manager_impl.h"
 #include "qtcef/src/network/profile.h"
 #include "qtcef/src/process/engine.h"
@@ -42,12 +39,8 @@ RequestContextImpl::RequestContextImpl(
     : profile_(profile), handler_(handler), global_(global) {}
 
 RequestContextImpl::~RequestContextImpl() {
-  // The last reference may go on any thread; Qt WebEngine's profile may
-  // only be destroyed on the main thread.
-  if (QCoreApplication::instance() &&
-      QThread::currentThread() != QCoreApplication::instance()->thread()) {
-    PostTask([profile = std::move(profile_)]() mutable { profile.reset(); });
-  }
+  // The last reference may go on any thread.
+  ReleaseOnMainThread(std::move(profile_));
 }
 
 bool RequestContextImpl::IsSame(CefRefPtr<CefRequestContext> other) {

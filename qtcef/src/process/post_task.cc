@@ -6,6 +6,20 @@
 
 namespace qtcef {
 
+namespace {
+
+// Where a task may run at once instead of through the event loop.
+bool RunsHere() {
+  return !QCoreApplication::instance() || IsMainThread();
+}
+
+}  // namespace
+
+bool IsMainThread() {
+  const QCoreApplication* app = QCoreApplication::instance();
+  return app && QThread::currentThread() == app->thread();
+}
+
 void PostTask(std::function<void()> task) {
   QCoreApplication* app = QCoreApplication::instance();
   if (!app)
@@ -14,12 +28,19 @@ void PostTask(std::function<void()> task) {
 }
 
 void RunOnMainThread(const std::function<void()>& task) {
-  QCoreApplication* app = QCoreApplication::instance();
-  if (!app || QThread::currentThread() == app->thread()) {
+  if (RunsHere()) {
     task();
     return;
   }
-  QMetaObject::invokeMethod(app, task, Qt::BlockingQueuedConnection);
+  QMetaObject::invokeMethod(QCoreApplication::instance(), task,
+                            Qt::BlockingQueuedConnection);
+}
+
+void RunOrPostTask(std::function<void()> task) {
+  if (RunsHere())
+    task();
+  else
+    PostTask(std::move(task));
 }
 
 }  // namespace qtcef

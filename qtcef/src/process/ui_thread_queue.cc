@@ -1,7 +1,6 @@
 #include "qtcef/src/process/ui_thread_queue.h"
 
 #include <QCoreApplication>
-#include <QThread>
 #include <QTimer>
 #include <chrono>
 #include <utility>
@@ -31,8 +30,7 @@ bool UiThreadQueue::Post(std::function<void()> task, int64 delay_ms) {
 }
 
 bool UiThreadQueue::RunsTasksOnCurrentThread() const {
-  const QCoreApplication* app = QCoreApplication::instance();
-  return app && QThread::currentThread() == app->thread();
+  return IsMainThread();
 }
 
 }  // namespace qtcef
