@@ -237,8 +237,9 @@ void MeasureUpdateCycles(const Setup& setup,
   for (int run = 0; run < runs; ++run) {
     fs::remove_all(setup.data);
     WriteFile(bin / "version.ini", "1");
-    const bench::UpdateCycleRun result = bench::RunUpdateCycle(
-        {setup.client_argv, bin, setup.environment}, bin, display);
+    const bench::UpdateCycleRun result =
+        bench::RunUpdateCycle({setup.client_argv, bin, setup.environment}, bin,
+                              setup.data / "ZTV", display);
     window_close.Add(result.window_close);
     engine_shutdown.Add(result.engine_shutdown);
     reset.Add(result.reset);

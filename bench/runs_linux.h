@@ -23,15 +23,17 @@ BrowserRun RunBrowser(const Launch& launch,
 
 // One update cycle of the client, from the page's announcement of a new web
 // version to the update notice on screen, step by step. |bin_folder| is the
-// client's working folder, where it records the version.
+// client's working folder, where it records the version; |profile_folder|
+// the folder it resets.
 struct UpdateCycleRun {
   double window_close = -1;     // announcement -> window gone
-  double engine_shutdown = -1;  // -> the new version is being recorded
+  double engine_shutdown = -1;  // -> the reset deletes its first entry
   double reset = -1;            // -> profile reset and version recorded
   double notice = -1;           // -> the notice on screen
 };
 UpdateCycleRun RunUpdateCycle(const Launch& launch,
                               const std::filesystem::path& bin_folder,
+                              const std::filesystem::path& profile_folder,
                               const platform::X11Display& display);
 
 // Seconds from starting |launch| to its exit; negative if it failed or took

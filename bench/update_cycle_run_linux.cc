@@ -16,21 +16,30 @@ constexpr char kNoticeTitle[] = "ZTV - Client Update";
 // The page's announcement of its web version, as the client logs it.
 constexpr char kAnnouncement[] = "js: ZTV-Version: ";
 
-// Watches a folder for the client's version file: first the new version
-// prepared beside it, then moved into place.
-class VersionFileWatch {
+// Watches the client's working folder for its version file being recorded,
+// and its profile folder for the reset's first deletion, which marks the
+// end of the engine's shutdown. The new version is prepared before the
+// window closes, so it marks nothing after it.
+class UpdateWatch {
  public:
-  explicit VersionFileWatch(const std::filesystem::path& folder)
+  explicit UpdateWatch(const std::filesystem::path& bin_folder)
       : fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
     if (fd_ >= 0)
-      inotify_add_watch(fd_, folder.c_str(), IN_CREATE | IN_MOVED_TO);
+      bin_ = inotify_add_watch(fd_, bin_folder.c_str(), IN_MOVED_TO);
   }
-  ~VersionFileWatch() {
+  ~UpdateWatch() {
     if (fd_ >= 0)
       close(fd_);
   }
-  VersionFileWatch(const VersionFileWatch&) = delete;
-  VersionFileWatch& operator=(const VersionFileWatch&) = delete;
+  UpdateWatch(const UpdateWatch&) = delete;
+  UpdateWatch& operator=(const UpdateWatch&) = delete;
+
+  // From now on, deletions in |profile| count as the reset's; the engine
+  // has made the folder by the time the page speaks.
+  void WatchProfile(const std::filesystem::path& profile) {
+    if (fd_ >= 0 && profile_ < 0)
+      profile_ = inotify_add_watch(fd_, profile.c_str(), IN_DELETE);
+  }
 
   void Read() {
     alignas(inotify_event) char buffer[4096];
@@ -40,11 +49,13 @@ class VersionFileWatch {
       for (ssize_t at = 0; at < got;) {
         const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
         const char* name = event->len ? event->name : "";
-        if ((event->mask & IN_CREATE) && prepared_ < 0 &&
-            std::strcmp(name, "version.ini.new") == 0) {
-          prepared_ = now;
+        // SQLite removes the cookie store's journal after each write while
+        // the engine still runs; the reset never deletes the store.
+        if (event->wd == profile_ && (event->mask & IN_DELETE) &&
+            reset_started_ < 0 && std::strncmp(name, "Cookies", 7) != 0) {
+          reset_started_ = now;
         }
-        if ((event->mask & IN_MOVED_TO) && recorded_ < 0 &&
+        if (event->wd == bin_ && (event->mask & IN_MOVED_TO) && recorded_ < 0 &&
             std::strcmp(name, "version.ini") == 0) {
           recorded_ = now;
         }
@@ -52,12 +63,14 @@ class VersionFileWatch {
       }
     }
   }
-  double prepared() const { return prepared_; }
+  double reset_started() const { return reset_started_; }
   double recorded() const { return recorded_; }
 
  private:
   int fd_;
-  double prepared_ = -1;
+  int bin_ = -1;
+  int profile_ = -1;
+  double reset_started_ = -1;
   double recorded_ = -1;
 };
 
@@ -65,9 +78,10 @@ class VersionFileWatch {
 
 UpdateCycleRun RunUpdateCycle(const Launch& launch,
                               const std::filesystem::path& bin_folder,
+                              const std::filesystem::path& profile_folder,
                               const platform::X11Display& display) {
   UpdateCycleRun run;
-  VersionFileWatch watch(bin_folder);
+  UpdateWatch watch(bin_folder);
   WatchedProcess process(launch);
   if (!process.started())
     return run;
@@ -79,9 +93,10 @@ UpdateCycleRun RunUpdateCycle(const Launch& launch,
     process.Poll(kPollMs);
     watch.Read();
     // Once the page has announced the version, the game window goes.
-    if (window_gone < 0 && process.LineTime(kAnnouncement) >= 0 &&
-        !WindowOfProcess(display, pid)) {
-      window_gone = Now();
+    if (window_gone < 0 && process.LineTime(kAnnouncement) >= 0) {
+      watch.WatchProfile(profile_folder);
+      if (!WindowOfProcess(display, pid))
+        window_gone = Now();
     }
     const platform::XWindow notice_window =
         display.FindWindowByTitle(kNoticeTitle);
@@ -93,13 +108,13 @@ UpdateCycleRun RunUpdateCycle(const Launch& launch,
   // A completed update ends with exit code 1, once the notice is closed.
   const double announced = process.LineTime(kAnnouncement);
   if (!process.WaitForExit(kGiveUpSeconds) || process.exit_code() != 1 ||
-      announced < 0 || window_gone < 0 || watch.prepared() < 0 ||
+      announced < 0 || window_gone < 0 || watch.reset_started() < 0 ||
       watch.recorded() < 0 || notice < 0) {
     return run;
   }
   run.window_close = window_gone - announced;
-  run.engine_shutdown = watch.prepared() - window_gone;
-  run.reset = watch.recorded() - watch.prepared();
+  run.engine_shutdown = watch.reset_started() - window_gone;
+  run.reset = watch.recorded() - watch.reset_started();
   run.notice = notice - watch.recorded();
   return run;
 }

@@ -15,6 +15,7 @@ SET_CEF_TARGET_OUT_DIR()
 add_executable(ZTVClient WIN32
   ${PROJECT_SOURCE_DIR}/client/resources/client.rc
   ${version_rc})
+ztv_manifest(ZTVClient ${PROJECT_SOURCE_DIR}/client/resources/client.manifest.in)
 add_dependencies(ZTVClient libcef_dll_wrapper)
 SET_EXECUTABLE_TARGET_PROPERTIES(ZTVClient)
 target_link_libraries(ZTVClient PRIVATE

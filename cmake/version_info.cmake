@@ -12,3 +12,18 @@ function(ztv_version_resource out internal_name original_filename description)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/version_info.rc.in ${rc} @ONLY)
   set(${out} ${rc} PARENT_SCOPE)
 endfunction()
+
+# The manifest <template> (a .manifest.in file), naming the processor the
+# build is for, where the resource script of <target> finds it by its plain
+# name.
+function(ztv_manifest target template)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(ZTV_MANIFEST_ARCH amd64)
+  else()
+    set(ZTV_MANIFEST_ARCH x86)
+  endif()
+  get_filename_component(name ${template} NAME_WLE)
+  set(folder ${CMAKE_CURRENT_BINARY_DIR}/${target}_manifest)
+  configure_file(${template} ${folder}/${name} @ONLY)
+  target_include_directories(${target} PRIVATE ${folder})
+endfunction()

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "client/main/long_path_win.h"
+
 const int kNotFoundError = ERROR_FILE_NOT_FOUND;
 const int kNotAFolderError = ERROR_DIRECTORY;
 const int kNotAFileError = ERROR_BAD_FILE_TYPE;
@@ -44,7 +46,8 @@ int RegularFileError(HANDLE file) {
 }
 
 // Deletes a file, a link, or a folder with its content; a link, a folder's
-// or a file's, is removed itself and never entered.
+// or a file's, is removed itself and never entered. |path| is in the
+// extended-length form, and so is every path built from it.
 int DeleteTree(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
@@ -80,7 +83,7 @@ int DeleteTree(const std::wstring& path) {
 }  // namespace
 
 int ProbePath(const std::filesystem::path& path, PathKind* kind) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
+  const DWORD attributes = GetFileAttributesW(ExtendedLengthPath(path).c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES) {
     *kind = KindOf(attributes);
     return 0;
@@ -93,9 +96,10 @@ int ProbePath(const std::filesystem::path& path, PathKind* kind) {
 int ProbeLinkTarget(const std::filesystem::path& path, PathKind* kind) {
   *kind = PathKind::kAbsent;
   // Opened through the link, for its attributes only.
-  const HANDLE target = CreateFileW(
-      path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  const HANDLE target =
+      CreateFileW(ExtendedLengthPath(path).c_str(), 0,
+                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (target == INVALID_HANDLE_VALUE) {
     const int error = LastError();
     return IsNotFound(error) ? 0 : error;
@@ -115,9 +119,10 @@ int ReadRegularFile(const std::filesystem::path& path,
                     bool* found) {
   *found = true;
   bytes->clear();
-  const HANDLE file = CreateFileW(
-      path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE file =
+      CreateFileW(ExtendedLengthPath(path).c_str(), GENERIC_READ,
+                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                  FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     const int error = LastError();
     PathKind kind = PathKind::kAbsent;
@@ -152,7 +157,7 @@ int WriteFileDurably(const std::filesystem::path& path,
   // The reparse point itself is opened, not followed, and then refused;
   // the file is emptied only once it is known to be a regular one.
   const HANDLE file = CreateFileW(
-      path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+      ExtendedLengthPath(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (file == INVALID_HANDLE_VALUE)
     return LastError();
@@ -175,7 +180,8 @@ int WriteFileDurably(const std::filesystem::path& path,
 
 int MoveReplacing(const std::filesystem::path& from,
                   const std::filesystem::path& to) {
-  if (MoveFileExW(from.c_str(), to.c_str(),
+  if (MoveFileExW(ExtendedLengthPath(from).c_str(),
+                  ExtendedLengthPath(to).c_str(),
                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return 0;
   }
@@ -183,7 +189,7 @@ int MoveReplacing(const std::filesystem::path& from,
 }
 
 int RemoveFile(const std::filesystem::path& path) {
-  if (DeleteFileW(path.c_str()))
+  if (DeleteFileW(ExtendedLengthPath(path).c_str()))
     return 0;
   const int error = LastError();
   return IsNotFound(error) ? 0 : error;
@@ -194,7 +200,7 @@ int ListFolder(const std::filesystem::path& folder,
   names->clear();
   WIN32_FIND_DATAW found;
   const HANDLE search =
-      FindFirstFileW((folder.native() + L"\\*").c_str(), &found);
+      FindFirstFileW((ExtendedLengthPath(folder) + L"\\*").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE)
     return LastError();
   do {
@@ -208,11 +214,11 @@ int ListFolder(const std::filesystem::path& folder,
 }
 
 int DeleteEntry(const std::filesystem::path& entry) {
-  return DeleteTree(entry.native());
+  return DeleteTree(ExtendedLengthPath(entry));
 }
 
 int RemoveEmptyFolder(const std::filesystem::path& folder) {
-  return RemoveDirectoryW(folder.c_str()) ? 0 : LastError();
+  return RemoveDirectoryW(ExtendedLengthPath(folder).c_str()) ? 0 : LastError();
 }
 
 int IsFileStillOpen(const std::filesystem::path& path, bool* in_use) {
@@ -221,8 +227,8 @@ int IsFileStillOpen(const std::filesystem::path& path, bool* in_use) {
   // warning for the reset.
   *in_use = false;
   const HANDLE file =
-      CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                  FILE_ATTRIBUTE_NORMAL, nullptr);
+      CreateFileW(ExtendedLengthPath(path).c_str(), GENERIC_READ, 0, nullptr,
+                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file != INVALID_HANDLE_VALUE) {
     CloseHandle(file);
     return 0;

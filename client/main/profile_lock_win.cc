@@ -7,6 +7,8 @@
 #include <system_error>
 #include <vector>
 
+#include "client/main/long_path_win.h"
+
 namespace {
 
 // The byte that is locked lies past the process ID, which others may read.
@@ -58,7 +60,7 @@ ProfileLock::Result ProfileLock::Acquire(
   // it and read whose it is; not inherited by the engine's helpers. A
   // reparse point is opened itself, not followed, and refused.
   const HANDLE file = CreateFileW(
-      path.c_str(), GENERIC_READ | GENERIC_WRITE,
+      ExtendedLengthPath(path).c_str(), GENERIC_READ | GENERIC_WRITE,
       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (file == INVALID_HANDLE_VALUE) {

@@ -22,6 +22,12 @@ function(ztv_nsis_installer target output version stage)
   foreach(file IN LISTS ARG_EXTRA_FILES)
     list(APPEND test_files COMMAND ${CMAKE_COMMAND} -E touch ${stage}/${file})
   endforeach()
+  # The installer is of the build's architecture: x86 for players, amd64
+  # for the 64-bit test build, whose tests run where 32-bit code cannot.
+  set(target_cpu "")
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(target_cpu "-XTarget amd64-unicode")
+  endif()
   set(sign "")
   if(SIGN_COMMAND)
     set(sign "-DSIGN_COMMAND=${SIGN_COMMAND}")
@@ -44,7 +50,7 @@ function(ztv_nsis_installer target output version stage)
             -DINSTALLED_FILES=${lists}/installed_files.nsh
             -DSHIPPED_FILE=${lists}/shipped_file.nsh
             -DINSTALLED_FOLDERS=${lists}/installed_folders.nsh
-            ${sign}
+            ${target_cpu} ${sign}
             ${ZTV_NSIS_DIR}/zentrova.nsi
     DEPENDS ${ARG_DEPENDS} ${ZTV_NSIS_DIR}/zentrova.nsi
             ${ZTV_NSIS_DIR}/file_lists.cmake

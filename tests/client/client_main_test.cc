@@ -208,6 +208,10 @@ TEST_F(ClientMainTest, EngineGetsTheFolderOnlyWhenTheStoreIsInIt) {
   };
   const fs::path set_aside = dir() / "data" / "ZTV.Cookies";
   ScopedProfileBase base(dir() / "data");
+  // Where the platform cannot make links (Wine), the ten states without
+  // one still run.
+  int made = 0;
+  int cannot_make = 0;
   for (Kind folder : {kAbsent, kFile, kFolder, kLinkToFolder, kDangling}) {
     for (Kind cookies : {kAbsent, kFile, kFolder, kLinkToFile}) {
       for (Kind aside : {kAbsent, kFile}) {
@@ -223,8 +227,10 @@ TEST_F(ClientMainTest, EngineGetsTheFolderOnlyWhenTheStoreIsInIt) {
         fs::remove("update_error.log");
         if (!make(folder, Profile()) || !make(cookies, Profile() / "Cookies") ||
             !make(aside, set_aside)) {
-          GTEST_SKIP() << "no symbolic links here";
+          ++cannot_make;
+          continue;
         }
+        ++made;
         WriteFileBytes("version.ini", "76");
         const std::string before =
             TreeSnapshot(dir() / "data") + TreeSnapshot(dir() / "elsewhere");
@@ -251,6 +257,7 @@ TEST_F(ClientMainTest, EngineGetsTheFolderOnlyWhenTheStoreIsInIt) {
       }
     }
   }
+  EXPECT_GE(made, 10) << cannot_make << " states could not be made";
 }
 
 // A version file that cannot be replaced: the profile is wiped once for the

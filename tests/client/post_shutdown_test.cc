@@ -26,10 +26,7 @@ class PostShutdownTest : public ClientTest {
   }
 
   std::vector<std::string> Entries(const fs::path& folder) const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-      names.push_back(entry.path().filename().u8string());
-    return names;
+    return EntryNames(folder);
   }
 
   // "update_error.log": a non-zero code, a line end and the path.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "client/main/long_path_win.h"
 #include "tests/support/test_files.h"
 
 namespace {
@@ -23,6 +24,30 @@ TEST(ProfileFolderTest, FollowsAppData) {
     ScopedEnvironment appdata("APPDATA", c.appdata);
     EXPECT_EQ(GetProfileFolderPath().native(), c.folder);
   }
+}
+
+// Every path the reset uses reaches Win32 whole, whatever its length.
+TEST(ProfileFolderTest, PathsTakeTheExtendedLengthForm) {
+  ScopedWorkingDirectory working(std::filesystem::temp_directory_path());
+  const std::wstring here = std::filesystem::current_path().native();
+  const std::wstring deep(300, L'd');
+  struct Case {
+    const wchar_t* given;
+    std::wstring expected;
+  } const cases[] = {
+      {L"C:\\Users\\A\\ZTV", L"\\\\?\\C:\\Users\\A\\ZTV"},
+      {L"C:/Users/A/./x/../ZTV", L"\\\\?\\C:\\Users\\A\\ZTV"},
+      {L"version.ini", L"\\\\?\\" + here + L"\\version.ini"},
+      {L"\\\\server\\share\\ZTV", L"\\\\?\\UNC\\server\\share\\ZTV"},
+      {L"\\\\?\\C:\\already", L"\\\\?\\C:\\already"},
+      {L"\\\\.\\pipe\\x", L"\\\\.\\pipe\\x"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::filesystem::path(c.given).u8string());
+    EXPECT_EQ(ExtendedLengthPath(c.given), c.expected);
+  }
+  const std::wstring long_path = L"C:\\" + deep + L"\\ZTV";
+  EXPECT_EQ(ExtendedLengthPath(long_path), L"\\\\?\\" + long_path);
 }
 
 }  // namespace

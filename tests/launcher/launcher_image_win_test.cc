@@ -32,16 +32,20 @@ class LauncherImageTest : public testing::Test {
   HMODULE module_ = nullptr;
 };
 
-TEST_F(LauncherImageTest, IsA32BitGuiProgram) {
+// The launcher is built for the architecture of this test program: x86 for
+// players, x86_64 in the test build that 64-bit Wine runs.
+TEST_F(LauncherImageTest, IsAGuiProgramOfTheBuildsArchitecture) {
   const std::string image = ReadFileBytes(BuildTreePath(ZTV_LAUNCHER_PATH));
   ASSERT_GT(image.size(), 0x200u);
   const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
   ASSERT_EQ(dos->e_magic, IMAGE_DOS_SIGNATURE);
   const auto* nt =
-      reinterpret_cast<const IMAGE_NT_HEADERS32*>(image.data() + dos->e_lfanew);
+      reinterpret_cast<const IMAGE_NT_HEADERS*>(image.data() + dos->e_lfanew);
   ASSERT_EQ(nt->Signature, IMAGE_NT_SIGNATURE);
-  EXPECT_EQ(nt->FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
-  EXPECT_EQ(nt->OptionalHeader.Magic, IMAGE_NT_OPTIONAL_HDR32_MAGIC);
+  const bool wide = sizeof(void*) == 8;
+  EXPECT_EQ(nt->FileHeader.Machine,
+            wide ? IMAGE_FILE_MACHINE_AMD64 : IMAGE_FILE_MACHINE_I386);
+  EXPECT_EQ(nt->OptionalHeader.Magic, IMAGE_NT_OPTIONAL_HDR_MAGIC);
   EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
 }
 
@@ -74,7 +78,7 @@ TEST_F(LauncherImageTest, ImportsOnlySystemLibraries) {
   const auto* base = reinterpret_cast<const char*>(image);
   const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
   const auto* nt =
-      reinterpret_cast<const IMAGE_NT_HEADERS32*>(base + dos->e_lfanew);
+      reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
   const IMAGE_DATA_DIRECTORY& directory =
       nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
   ASSERT_NE(directory.VirtualAddress, 0u);

@@ -8,7 +8,8 @@
 // that the system still knows.
 int CountOpenHandles();
 
-// The windows the calling thread owns, top-level and child.
+// The windows the calling thread owns, top-level and child, but for the
+// system's default IME window.
 int CountThreadWindows();
 
 #endif  // TESTS_SUPPORT_RESOURCE_COUNT_WIN_H_

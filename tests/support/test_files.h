@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 // A fresh folder under the system's temporary folder, removed with its
 // content when the object goes.
@@ -30,6 +31,11 @@ void WriteFileBytes(const std::filesystem::path& path,
 // relative to |root|, and the bytes of a file or the target of a link. Empty
 // when |root| is not there.
 std::string TreeSnapshot(const std::filesystem::path& root);
+
+// The names of |folder|'s entries, sorted, read with the platform's own
+// listing: on Windows the C runtime's, which std::filesystem uses, cannot
+// list a folder whose path is longer than MAX_PATH.
+std::vector<std::string> EntryNames(const std::filesystem::path& folder);
 
 // Polls |done| until it holds or |timeout| has passed.
 bool WaitUntil(const std::function<bool()>& done,

@@ -4,7 +4,16 @@ std::filesystem::path BuildTreePath(const std::string& host_path) {
   return host_path;
 }
 
+#include <algorithm>
 #include <cstdlib>
+
+std::vector<std::string> EntryNames(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 ScopedEnvironment::ScopedEnvironment(const std::string& name, const char* value)
     : name_(name) {

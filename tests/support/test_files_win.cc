@@ -10,6 +10,25 @@ std::filesystem::path BuildTreePath(const std::string& host_path) {
 }
 
 #include <stdlib.h>
+#include <windows.h>
+
+std::vector<std::string> EntryNames(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW found;
+  const std::wstring pattern =
+      L"\\\\?\\" + std::filesystem::absolute(folder).native() + L"\\*";
+  const HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE)
+    return names;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name != L"." && name != L"..")
+      names.push_back(std::filesystem::path(name).u8string());
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 namespace {
 
