@@ -12,8 +12,8 @@ std::filesystem::path UndeletableFolder();
 void ReleaseUndeletableFolder();
 
 // Makes the file |path| one that cannot be replaced or written, as far as
-// this platform and user can: the immutable flag on Linux (root only), the
-// read-only attribute on Windows. Returns false if it cannot.
+// this platform and user can: the immutable flag on Linux (root only), a
+// ProtectedFile on Windows. Returns false if it cannot.
 bool ProtectFile(const std::filesystem::path& path);
 void UnprotectFile(const std::filesystem::path& path);
 

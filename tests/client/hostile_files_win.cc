@@ -2,11 +2,15 @@
 
 #include <windows.h>
 
+#include <memory>
+
+#include "tests/support/protected_file_win.h"
 #include "tests/support/test_files.h"
 
 namespace {
 
 HANDLE g_held = INVALID_HANDLE_VALUE;
+std::unique_ptr<ProtectedFile> g_protected;
 
 std::filesystem::path Folder() {
   return std::filesystem::temp_directory_path() / "ztv-undeletable" / "ZTV";
@@ -31,21 +35,12 @@ void ReleaseUndeletableFolder() {
 }
 
 bool ProtectFile(const std::filesystem::path& path) {
-  if (!SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY))
-    return false;
-  // Only a file that really cannot be replaced counts: a copy of it must
-  // not go over it.
-  std::filesystem::path probe = path;
-  probe += ".probe";
-  WriteFileBytes(probe, ReadFileBytes(path));
-  if (MoveFileExW(probe.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
-    return false;
-  std::filesystem::remove(probe);
-  return true;
+  g_protected = std::make_unique<ProtectedFile>(path);
+  return g_protected->ok();
 }
 
-void UnprotectFile(const std::filesystem::path& path) {
-  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+void UnprotectFile(const std::filesystem::path&) {
+  g_protected.reset();
 }
 
 bool MakeFifo(const std::filesystem::path&) {

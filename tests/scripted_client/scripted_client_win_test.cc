@@ -11,8 +11,10 @@
 
 #include "tests/support/child_process.h"
 #include "tests/support/dialog.h"
+#include "tests/support/protected_file_win.h"
 #include "tests/support/resource_count_win.h"
 #include "tests/support/test_files.h"
+#include "tests/support/unix_link_win.h"
 
 namespace {
 
@@ -272,16 +274,17 @@ TEST_F(ScriptedClientTest, UpdatesThatCannotCompleteAreReportedAndLoseNothing) {
   }
 }
 
+// What needs a player's own account: run as one without privileges, in a
+// Wine prefix of its own, so that file permissions bite.
+class ScriptedClientAsPlayerTest : public ScriptedClientTest {};
+
 // A version file that cannot be replaced: the first start wipes the profile
 // and says the update failed; every start after it lets the player play.
-TEST_F(ScriptedClientTest, ReadOnlyVersionFileWipesOnceThenThePlayerPlays) {
+TEST_F(ScriptedClientAsPlayerTest,
+       ReadOnlyVersionFileWipesOnceThenThePlayerPlays) {
   const fs::path version = Bin() / "version.ini";
-  const fs::path probe = Bin() / "probe";
-  SetFileAttributesW(version.c_str(), FILE_ATTRIBUTE_READONLY);
-  WriteFileBytes(probe, "76");
-  if (MoveFileExW(probe.c_str(), version.c_str(), MOVEFILE_REPLACE_EXISTING))
-    GTEST_SKIP() << "this Windows replaces a read-only file";
-  fs::remove(probe);
+  ProtectedFile protected_version(version);
+  ASSERT_TRUE(protected_version.ok());
 
   auto first = Start("console ZTV-Version: 77\n");
   DialogInfo box;
@@ -302,7 +305,30 @@ TEST_F(ScriptedClientTest, ReadOnlyVersionFileWipesOnceThenThePlayerPlays) {
     EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), cookies_);
   }
   EXPECT_EQ(ReadFileBytes(version), "76");
-  SetFileAttributesW(version.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// A profile folder that is a Unix link inside the prefix's drive, as for a
+// player under Wine who keeps it on another disk: the update wipes the
+// folder it leads to but for the cookie file, and the link stays.
+TEST_F(ScriptedClientAsPlayerTest, ProfileFolderThatIsAUnixLinkIsWipedInPlace) {
+  const fs::path other_disk = dir_.path() / "other disk";
+  const fs::path moved = other_disk / "ZTV";
+  fs::create_directories(other_disk);
+  fs::rename(Profile(), moved);
+  WriteFileBytes(other_disk / "player.txt", "player's");
+  ASSERT_TRUE(MakeUnixFolderLink(moved, Profile()));
+
+  auto client = Start("console ZTV-Version: 77\n");
+  DialogInfo box;
+  EXPECT_TRUE(ReadAndDismissDialog("ZTV - Client Update", seconds(60), &box));
+  EXPECT_EQ(Finish(client.get()), 1);
+  EXPECT_EQ(EntryNames(moved), std::vector<std::string>{"Cookies"});
+  EXPECT_EQ(ReadFileBytes(moved / "Cookies"), cookies_);
+  EXPECT_EQ(EntryNames(other_disk),
+            (std::vector<std::string>{"ZTV", "player.txt"}));
+  EXPECT_TRUE(GetFileAttributesW(Profile().c_str()) &
+              FILE_ATTRIBUTE_REPARSE_POINT);
+  EXPECT_EQ(ReadFileBytes(Bin() / "version.ini"), "77");
 }
 
 TEST_F(ScriptedClientTest, SecondStartShowsTheRunningClientAndTouchesNothing) {
