@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -44,9 +45,18 @@ bool RunAndWait(std::wstring command_line, DWORD* exit_code) {
   STARTUPINFOW startup = {};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process = {};
-  if (!CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0,
-                      nullptr, nullptr, &startup, &process)) {
-    return false;
+  // Once in some hundred starts, Wine fails to start a program right after
+  // the last one ended; that failure alone is tried once more, and said.
+  for (int attempt = 1;
+       !CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0,
+                       nullptr, nullptr, &startup, &process);
+       ++attempt) {
+    const DWORD error = GetLastError();
+    std::cout << "Wine did not start a program (error " << error << ")"
+              << (attempt == 1 ? "; trying once more" : "") << std::endl;
+    if (attempt == 2)
+      return false;
+    Sleep(500);
   }
   WaitForSingleObject(process.hProcess, 120000);
   GetExitCodeProcess(process.hProcess, exit_code);
