@@ -1,17 +1,11 @@
 // The version gate and the update reset with the real client, a real
 // Chromium and the demo game server.
 #include "tests/e2e/e2e_test_base.h"
+#include "tests/support/test_files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<std::string> Entries(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder))
-    names.push_back(entry.path().filename());
-  return names;
-}
 
 class NewWebVersionTest : public E2ETest {
  protected:
@@ -30,7 +24,8 @@ TEST_F(NewWebVersionTest, ResetsKeepingTheLoginAndRecordsTheVersion) {
             "application.");
   EXPECT_EQ(box.icon, "information");
   EXPECT_EQ(Finish(client.get()), 1);
-  EXPECT_EQ(Entries(install_.profile()), std::vector<std::string>{"Cookies"});
+  EXPECT_EQ(EntryNames(install_.profile()),
+            std::vector<std::string>{"Cookies"});
   EXPECT_EQ(ReadFileBytes(install_.bin() / "version.ini"), "2");
 
   // At the next start the player is still logged in, and nothing closes.
@@ -79,7 +74,7 @@ TEST_F(E2ETest, MissingVersionFileResetsEveryRunAndIsNeverWritten) {
     EXPECT_FALSE(fs::exists(install_.bin() / "version.ini"));
     // Beside the lock, the store had cookies of its own only if the page
     // set some.
-    EXPECT_LE(Entries(install_.profile().parent_path()).size(), 2u);
+    EXPECT_LE(EntryNames(install_.profile().parent_path()).size(), 2u);
     EXPECT_TRUE(fs::exists(install_.data() / "ZTV.lock"));
   }
 }

@@ -61,10 +61,7 @@ class ScriptedClientTest : public testing::Test {
   }
 
   std::vector<std::string> ProfileEntries() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(Profile()))
-      names.push_back(entry.path().filename().u8string());
-    return names;
+    return EntryNames(Profile());
   }
 
   TempDir dir_;
