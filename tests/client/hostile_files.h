@@ -2,6 +2,7 @@
 #define TESTS_CLIENT_HOSTILE_FILES_H_
 
 #include <filesystem>
+#include <string>
 
 // Files of the kinds the platform makes hard for the client, made for real.
 
@@ -23,6 +24,12 @@ void UnprotectFile(const std::filesystem::path& path);
 bool MakeLink(const std::filesystem::path& target,
               const std::filesystem::path& link,
               bool folder);
+
+// Makes a file of |bytes| under exactly the name of |path|, even one that
+// Windows' plain paths would clean up into another (a trailing dot or
+// space).
+void WriteFileNamedExactly(const std::filesystem::path& path,
+                           const std::string& bytes);
 
 // Makes a named pipe at |path|; false where the platform has none.
 bool MakeFifo(const std::filesystem::path& path);

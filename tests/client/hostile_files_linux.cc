@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "tests/support/file_flags_linux.h"
+#include "tests/support/test_files.h"
 
 std::filesystem::path UndeletableFolder() {
   // Not even root may remove what the kernel shows there.
@@ -17,6 +18,11 @@ bool ProtectFile(const std::filesystem::path& path) {
 
 void UnprotectFile(const std::filesystem::path& path) {
   SetImmutable(path, false);
+}
+
+void WriteFileNamedExactly(const std::filesystem::path& path,
+                           const std::string& bytes) {
+  WriteFileBytes(path, bytes);
 }
 
 bool MakeFifo(const std::filesystem::path& path) {

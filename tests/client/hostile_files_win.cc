@@ -43,6 +43,19 @@ void UnprotectFile(const std::filesystem::path&) {
   g_protected.reset();
 }
 
+void WriteFileNamedExactly(const std::filesystem::path& path,
+                           const std::string& bytes) {
+  const std::wstring exact =
+      L"\\\\?\\" + std::filesystem::absolute(path).native();
+  const HANDLE file =
+      CreateFileW(exact.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+            nullptr);
+  CloseHandle(file);
+}
+
 bool MakeFifo(const std::filesystem::path&) {
   return false;
 }

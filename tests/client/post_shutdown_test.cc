@@ -25,10 +25,6 @@ class PostShutdownTest : public ClientTest {
       WriteFileBytes(profile / "Cookies", *cookies);
   }
 
-  std::vector<std::string> Entries(const fs::path& folder) const {
-    return EntryNames(folder);
-  }
-
   // "update_error.log": a non-zero code, a line end and the path.
   void ExpectErrorLog(const fs::path& path) const {
     const std::string log = ReadFileBytes("update_error.log");
@@ -67,7 +63,7 @@ TEST_F(PostShutdownTest, ResetKeepsOnlyTheCookiesByteForByte) {
     SCOPED_TRACE(c.label);
     MakeProfile(Profile(), &c.cookies);
     EXPECT_TRUE(ResetProfileFolder(Profile()));
-    EXPECT_EQ(Entries(Profile()), std::vector<std::string>{"Cookies"});
+    EXPECT_EQ(EntryNames(Profile()), std::vector<std::string>{"Cookies"});
     EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), c.cookies);
     EXPECT_FALSE(fs::exists("update_error.log"));
     EXPECT_TRUE(ShownNotices().empty());
@@ -85,8 +81,21 @@ TEST_F(PostShutdownTest, EmptyCookieFileIsKeptToo) {
   const std::string empty;
   MakeProfile(Profile(), &empty);
   EXPECT_TRUE(ResetProfileFolder(Profile()));
-  EXPECT_EQ(Entries(Profile()), std::vector<std::string>{"Cookies"});
+  EXPECT_EQ(EntryNames(Profile()), std::vector<std::string>{"Cookies"});
   EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), "");
+}
+
+// Names that Windows' plain paths clean up into "Cookies" (a trailing dot
+// or space) are other entries: the reset deletes them by their own names
+// and keeps the cookie file.
+TEST_F(PostShutdownTest, NamesThatLookLikeTheCookieFileAreNotIt) {
+  const std::string cookies = "session=abc";
+  MakeProfile(Profile(), &cookies);
+  for (const char* name : {"Cookies.", "Cookies ", "Cookies. ."})
+    WriteFileNamedExactly(Profile() / name, "other");
+  EXPECT_TRUE(ResetProfileFolder(Profile()));
+  EXPECT_EQ(EntryNames(Profile()), std::vector<std::string>{"Cookies"});
+  EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), cookies);
 }
 
 // Links in and for the folder are the player's: the reset deletes a link
@@ -122,7 +131,7 @@ TEST_F(PostShutdownTest, ResetNeverReachesThroughALink) {
       const std::vector<std::string> left =
           with_cookies ? std::vector<std::string>{"Cookies"}
                        : std::vector<std::string>{};
-      EXPECT_EQ(fs::exists(Profile()) ? Entries(Profile()) : left, left);
+      EXPECT_EQ(fs::exists(Profile()) ? EntryNames(Profile()) : left, left);
       EXPECT_EQ(fs::exists(Profile()), with_cookies || folder_is_link);
     }
   }
@@ -134,7 +143,7 @@ TEST_F(PostShutdownTest, NonAsciiProfilePath) {
   const std::string cookies = "session=1";
   MakeProfile(profile, &cookies);
   EXPECT_TRUE(ResetProfileFolder(profile));
-  EXPECT_EQ(Entries(profile), std::vector<std::string>{"Cookies"});
+  EXPECT_EQ(EntryNames(profile), std::vector<std::string>{"Cookies"});
   EXPECT_EQ(ReadFileBytes(profile / "Cookies"), cookies);
 }
 
@@ -151,7 +160,7 @@ TEST_F(PostShutdownTest, LongProfilePathIsDeletedOrReportedNeverCut) {
     MakeProfile(profile, &cookies);
     ShownNotices().clear();
     if (ResetProfileFolder(profile)) {
-      EXPECT_EQ(Entries(profile), std::vector<std::string>{"Cookies"});
+      EXPECT_EQ(EntryNames(profile), std::vector<std::string>{"Cookies"});
     } else {
       // Reported, and nothing of the player's lost.
       EXPECT_TRUE(fs::exists("update_error.log"));
@@ -316,7 +325,7 @@ TEST_F(PostShutdownTest, ActionsFollowTheFlags) {
     if (!ShownNotices().empty()) {
       EXPECT_EQ(ShownNotices()[0].version_file, c.version_file);
     }
-    EXPECT_EQ(Entries(Profile()).size() == 1, c.profile_reset);
+    EXPECT_EQ(EntryNames(Profile()).size() == 1, c.profile_reset);
     EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), cookies);
     // What was prepared is recorded, or dropped with the outdated client.
     EXPECT_FALSE(fs::exists(kPreparedWebVersionFile));

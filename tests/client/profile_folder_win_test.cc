@@ -41,6 +41,11 @@ TEST(ProfileFolderTest, PathsTakeTheExtendedLengthForm) {
       {L"\\\\server\\share\\ZTV", L"\\\\?\\UNC\\server\\share\\ZTV"},
       {L"\\\\?\\C:\\already", L"\\\\?\\C:\\already"},
       {L"\\\\.\\pipe\\x", L"\\\\.\\pipe\\x"},
+      {L"C:\\ZTV", L"\\\\?\\C:\\ZTV"},
+      {L"C:\\a\\..", L"\\\\?\\C:\\"},
+      // Names Win32 would clean up into another stay as they are.
+      {L"C:\\ZTV\\Cookies.", L"\\\\?\\C:\\ZTV\\Cookies."},
+      {L"C:\\ZTV\\Cookies ", L"\\\\?\\C:\\ZTV\\Cookies "},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::filesystem::path(c.given).u8string());
