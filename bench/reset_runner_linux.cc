@@ -28,8 +28,11 @@ long StatusKib(const std::string& field) {
 int main(int argc, char** argv) {
   if (argc != 2)
     return 2;
+  UsedProfileFolder folder{argv[1], {}};
+  if (MakeFolderAndIdentify(folder.path, &folder.identity) != 0)
+    return 1;
   const long before = StatusKib("VmRSS:");
-  const bool reset = ResetProfileFolder(argv[1]);
+  const bool reset = ResetProfileFolder(folder);
   std::printf("extra_kib %ld\n", StatusKib("VmHWM:") - before);
   return reset ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 
 #include "client/app/client_app.h"
 #include "client/main/post_shutdown.h"
+#include "client/main/profile_files.h"
 #include "client/main/profile_folder.h"
 #include "client/main/profile_lock.h"
 #include "client/main/profile_state.h"
@@ -55,13 +56,14 @@ int RunClient(const CefMainArgs& main_args) {
   const int sub_process_result = CefExecuteProcess(main_args, app, nullptr);
   if (sub_process_result >= 0)
     return sub_process_result;
-  if (version_file_error.code != 0)
-    WriteUpdateErrorLog(version_file_error);
 
   // Only the browser process looks at the profile folder, and only while it
   // holds the folder's lock: a second start just shows the running client.
+  // What the version files said before the lock may be stale by now: a run
+  // that held it meanwhile may have recorded a new version.
   ProfileLock lock;
   FileError given_up;
+  UsedProfileFolder used;
   if (!profile_folder.empty()) {
     std::string reason = ProfileFolderProblem(profile_folder, &given_up.code);
     if (!reason.empty()) {
@@ -69,7 +71,14 @@ int RunClient(const CefMainArgs& main_args) {
     } else {
       switch (lock.Acquire(profile_folder)) {
         case ProfileLock::Result::kAcquired:
+          ReadVersionFilesAgain();
           given_up = CheckProfileFolder(profile_folder);
+          // The reset wipes the folder given to the engine here, and no
+          // other that comes to stand at its path.
+          if (given_up.code == 0) {
+            given_up = {MakeFolderAndIdentify(profile_folder, &used.identity),
+                        profile_folder};
+          }
           break;
         case ProfileLock::Result::kHeldElsewhere:
           lock.ShowHolder();
@@ -84,8 +93,15 @@ int RunClient(const CefMainArgs& main_args) {
     if (given_up.code != 0)
       GiveUpProfileFolder(reason, given_up, &profile_folder);
   }
-  TakeUpPreparedWebVersion(profile_folder.empty() ||
-                           HoldsOnlyCookies(profile_folder));
+  if (version_file_error.code != 0 && given_up.code == 0)
+    WriteUpdateErrorLog(version_file_error);
+  bool only_cookies = true;
+  if (!profile_folder.empty() &&
+      HoldsOnlyCookies(profile_folder, &only_cookies) != 0) {
+    only_cookies = false;
+  }
+  TakeUpPreparedWebVersion(only_cookies);
+  used.path = profile_folder;
   // The path goes to CEF in the platform's own encoding, so that the cache,
   // the cookie file and the folder the update reset wipes are one folder.
   if (!profile_folder.empty())
@@ -96,6 +112,6 @@ int RunClient(const CefMainArgs& main_args) {
   CefShutdown();
 
   int exit_code = 0;
-  RunPostShutdownActions(profile_folder, given_up, &exit_code);
+  RunPostShutdownActions(used, given_up, &exit_code);
   return exit_code;
 }

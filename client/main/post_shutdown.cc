@@ -20,29 +20,59 @@ void ReportFailure(const FileError& error) {
 // Deletes every entry of |folder| but the cookie file. Every entry is tried
 // even after one fails, so that a failure wipes as much as it can; the
 // first error is returned.
-int DeleteAllButCookies(const fs::path& folder, bool* had_cookies) {
+int DeleteAllButCookies(const OpenedFolder& folder, bool* had_cookies) {
   std::vector<fs::path> names;
-  int error = ListFolder(folder, &names);
-  *had_cookies = false;
+  fs::path cookies;
+  int error = folder.List(&names, &cookies);
+  *had_cookies = !cookies.empty();
   for (const fs::path& name : names) {
-    if (name == kCookieFileName) {
-      *had_cookies = true;
+    if (name == cookies)
       continue;
-    }
-    const int deleted = DeleteEntry(folder / name);
+    const int deleted = folder.Delete(name);
     if (error == 0)
       error = deleted;
   }
   return error;
 }
 
+// Wipes the opened folder; the first error, which decided the outcome.
+int WipeOpened(const UsedProfileFolder& profile_folder, bool* had_cookies) {
+  OpenedFolder folder;
+  int error = folder.Open(profile_folder.path, profile_folder.identity);
+  if (error == 0)
+    error = DeleteAllButCookies(folder, had_cookies);
+  // Nothing may have come back meanwhile, or the update notice would not
+  // tell the truth.
+  bool only_cookies = false;
+  if (error == 0)
+    error = HoldsOnlyCookies(folder, &only_cookies);
+  if (error == 0 && !only_cookies)
+    error = kNotEmptyError;
+  return error;
+}
+
+int Reset(const UsedProfileFolder& profile_folder) {
+  bool had_cookies = false;
+  int error = WipeOpened(profile_folder, &had_cookies);
+  if (error != 0 || had_cookies)
+    return error;
+  // A folder without a cookie file goes too, once it is closed; a link that
+  // stands for the folder is the player's and stays, with its folder empty.
+  PathKind kind = PathKind::kAbsent;
+  error = ProbePath(profile_folder.path, &kind);
+  if (error == 0 && kind == PathKind::kFolder)
+    error = RemoveEmptyFolder(profile_folder.path);
+  return error;
+}
+
 // Reset, record and notice; any failure is reported, and what was prepared
 // stays as the record that the profile was already wiped for it.
-void RunUpdate(const fs::path& profile_folder, int* exit_code) {
-  if (!profile_folder.empty()) {
+void RunUpdate(const UsedProfileFolder& profile_folder, int* exit_code) {
+  const bool used = !profile_folder.path.empty();
+  if (used) {
     // The engine may still be writing the cookie store; nothing is deleted
     // beside it until it has closed.
-    const fs::path cookies = profile_folder / kCookieFileName;
+    const fs::path cookies = profile_folder.path / kCookieFileName;
     bool in_use = false;
     int error = IsFileStillOpen(cookies, &in_use);
     if (error == 0 && in_use)
@@ -62,37 +92,23 @@ void RunUpdate(const fs::path& profile_folder, int* exit_code) {
       return;
     }
   }
-  if (!profile_folder.empty())
+  if (used)
     *exit_code = 1;
   ShowNotice(Notice::kUpdate);
 }
 
 }  // namespace
 
-bool ResetProfileFolder(const fs::path& profile_folder) {
-  PathKind kind = PathKind::kAbsent;
-  int error = ProbePath(profile_folder, &kind);
-  if (error == 0 && kind == PathKind::kAbsent)
-    return true;
-  bool had_cookies = false;
-  if (error == 0)
-    error = DeleteAllButCookies(profile_folder, &had_cookies);
-  // A folder without a cookie file goes too; a link that stands for the
-  // folder is the player's and stays, with its folder empty.
-  if (error == 0 && !had_cookies && kind == PathKind::kFolder)
-    error = RemoveEmptyFolder(profile_folder);
-  // Nothing may have come back meanwhile, or the update notice would not
-  // tell the truth.
-  if (error == 0 && !HoldsOnlyCookies(profile_folder))
-    error = kNotEmptyError;
+bool ResetProfileFolder(const UsedProfileFolder& profile_folder) {
+  const int error = Reset(profile_folder);
   if (error != 0) {
-    ReportFailure({error, profile_folder});
+    ReportFailure({error, profile_folder.path});
     return false;
   }
   return true;
 }
 
-void RunPostShutdownActions(const fs::path& profile_folder,
+void RunPostShutdownActions(const UsedProfileFolder& profile_folder,
                             const FileError& given_up,
                             int* exit_code) {
   if (client_outdated) {

@@ -1,6 +1,7 @@
 #ifndef CLIENT_MAIN_PROFILE_FILES_H_
 #define CLIENT_MAIN_PROFILE_FILES_H_
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -18,6 +19,12 @@ extern const int kNotAFileError;    // a regular file was expected
 extern const int kAlreadyExistsError;
 extern const int kInUseError;     // a file is still open in this process
 extern const int kNotEmptyError;  // a folder holds more than it should
+// The folder the engine used is no longer what stands at its path.
+extern const int kFolderReplacedError;
+// An entry is on another mount or volume than its folder.
+extern const int kOtherMountError;
+// A file the client would write has another name elsewhere (a hard link).
+extern const int kSecondNameError;
 
 // How the platform's text-mode files end a line.
 extern const char kLogLineEnd[];
@@ -39,11 +46,15 @@ int ReadRegularFile(const std::filesystem::path& path,
                     std::string* bytes,
                     bool* found);
 
-// Makes |bytes| the whole content of the regular file |path|, creating it,
-// and flushes them to disk before returning. A link or anything else but a
-// regular file at |path| is left alone (an error).
-int WriteFileDurably(const std::filesystem::path& path,
-                     const std::string& bytes);
+// Creates the file |path|, which must not exist yet (a link there is not
+// followed), with |bytes| as its whole content, flushed to disk. A file it
+// could not fill is removed again.
+int CreateFileDurably(const std::filesystem::path& path,
+                      const std::string& bytes);
+
+// Makes what is written beside the file |path| durable: its folder's
+// entries. Nothing to do on Windows, whose moves write through.
+int FlushFolderOf(const std::filesystem::path& path);
 
 // Moves |from| to |to| in one step, replacing what is at |to| itself (a
 // link there is replaced, never followed).
@@ -53,15 +64,61 @@ int MoveReplacing(const std::filesystem::path& from,
 // Deletes the file or link |path|; nothing there counts as deleted.
 int RemoveFile(const std::filesystem::path& path);
 
-// The names of the entries of |folder|, following a link that stands for
-// it.
-int ListFolder(const std::filesystem::path& folder,
-               std::vector<std::filesystem::path>* names);
+// What a folder is, whichever path leads to it: its volume (the device on
+// Linux), its file ID (the inode), and on Linux the mount it was reached
+// through, so that a bind mount of the same disk is another place.
+struct FolderIdentity {
+  std::uint64_t volume = 0;
+  std::uint64_t file = 0;
+  std::uint64_t mount = 0;
+  bool operator==(const FolderIdentity& other) const {
+    return volume == other.volume && file == other.file && mount == other.mount;
+  }
+  bool operator!=(const FolderIdentity& other) const {
+    return !(*this == other);
+  }
+};
 
-// Deletes |entry| outright (no recycle bin, no dialog): a file or a link
-// itself, or a folder with everything in it. Links inside are deleted as
-// links; what they point to is never touched.
-int DeleteEntry(const std::filesystem::path& entry);
+// Creates the folder |folder| when nothing stands at its path (its parent
+// must exist), and tells what stands there now, following a link that
+// stands for it.
+int MakeFolderAndIdentify(const std::filesystem::path& folder,
+                          FolderIdentity* identity);
+
+// A folder opened once: whatever is moved to its path or swapped in at
+// the path of an entry meanwhile, everything done through it stays inside
+// what was opened, on its own mount or volume, and never follows a link.
+class OpenedFolder {
+ public:
+  OpenedFolder() = default;
+  ~OpenedFolder();
+  OpenedFolder(const OpenedFolder&) = delete;
+  OpenedFolder& operator=(const OpenedFolder&) = delete;
+
+  // Opens what |path| leads to, following a link that stands for it.
+  // kNotFoundError when nothing is there.
+  int Open(const std::filesystem::path& path);
+  // The same, and kFolderReplacedError unless it is the folder |expected|.
+  int Open(const std::filesystem::path& path, const FolderIdentity& expected);
+  const FolderIdentity& identity() const { return identity_; }
+
+  // The names of its entries, and in |cookies| the listed name of the
+  // regular file that opening "Cookies" in it reaches, whatever the case of
+  // its name; empty when there is none.
+  int List(std::vector<std::filesystem::path>* names,
+           std::filesystem::path* cookies) const;
+
+  // Deletes its entry |name| outright (no recycle bin, no dialog): a file
+  // or a link itself, or a folder with everything in it. Nothing on another
+  // mount or volume is deleted (kOtherMountError), and nothing a link
+  // points to.
+  int Delete(const std::filesystem::path& name) const;
+
+ private:
+  // A descriptor on Linux, a handle on Windows.
+  std::intptr_t handle_ = -1;
+  FolderIdentity identity_;
+};
 
 // Removes the empty folder |folder| (not a link standing for one).
 int RemoveEmptyFolder(const std::filesystem::path& folder);

@@ -4,8 +4,10 @@
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -16,6 +18,9 @@ const int kNotAFileError = EINVAL;
 const int kAlreadyExistsError = EEXIST;
 const int kInUseError = EBUSY;
 const int kNotEmptyError = ENOTEMPTY;
+const int kFolderReplacedError = ESTALE;
+const int kOtherMountError = EXDEV;
+const int kSecondNameError = EMLINK;
 
 const char kLogLineEnd[] = "\n";
 
@@ -90,27 +95,80 @@ int ListNames(int dir, std::vector<std::string>* names) {
   return error;
 }
 
-// Deletes the entry |name| of the open folder |dir|. A folder is opened
-// without following a link, so nothing outside can be reached through one.
-int DeleteAt(int dir, const char* name) {
-  struct stat info;
-  if (fstatat(dir, name, &info, AT_SYMLINK_NOFOLLOW) != 0)
-    return errno == ENOENT ? 0 : errno;
-  if (!S_ISDIR(info.st_mode))
+// What |name| in |dir| is, a link not followed; with an empty |name|, |dir|
+// itself. A mount point is not triggered.
+int StatAt(int dir, const char* name, struct statx* info) {
+  const int flags = AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT |
+                    (name[0] == '\0' ? AT_EMPTY_PATH : 0);
+  return statx(dir, name, flags, STATX_TYPE | STATX_INO | STATX_MNT_ID, info) ==
+                 0
+             ? 0
+             : errno;
+}
+
+// A kernel too old to tell mounts apart gives 0 for every mount, and then
+// the device alone tells another disk.
+FolderIdentity IdentityOf(const struct statx& info) {
+  FolderIdentity identity;
+  identity.volume = makedev(info.stx_dev_major, info.stx_dev_minor);
+  identity.file = info.stx_ino;
+  identity.mount = (info.stx_mask & STATX_MNT_ID) ? info.stx_mnt_id : 0;
+  return identity;
+}
+
+bool OnMountOf(const struct statx& info, const FolderIdentity& folder) {
+  const FolderIdentity identity = IdentityOf(info);
+  return identity.volume == folder.volume && identity.mount == folder.mount;
+}
+
+// Deletes the entry |name| of the open folder |dir|, which is on the mount
+// of |top|. A folder is opened without following a link and looked at
+// again once open, so nothing outside can be reached through one, nor
+// anything mounted.
+int DeleteAt(int dir, const char* name, const FolderIdentity& top) {
+  struct statx info;
+  int error = StatAt(dir, name, &info);
+  if (error != 0)
+    return error == ENOENT ? 0 : error;
+  if (!OnMountOf(info, top))
+    return kOtherMountError;
+  if (!S_ISDIR(info.stx_mode))
     return unlinkat(dir, name, 0) == 0 || errno == ENOENT ? 0 : errno;
 
   const int sub =
       openat(dir, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
   if (sub < 0)
     return errno;
+  error = StatAt(sub, "", &info);
+  if (error == 0 && !OnMountOf(info, top))
+    error = kOtherMountError;
   std::vector<std::string> names;
-  int error = ListNames(sub, &names);
+  if (error == 0)
+    error = ListNames(sub, &names);
   for (size_t i = 0; error == 0 && i < names.size(); ++i)
-    error = DeleteAt(sub, names[i].c_str());
+    error = DeleteAt(sub, names[i].c_str(), top);
   close(sub);
   if (error != 0)
     return error;
   return unlinkat(dir, name, AT_REMOVEDIR) == 0 ? 0 : errno;
+}
+
+// Opens the folder |path| leads to, and tells what it is.
+int OpenFolder(const std::filesystem::path& path,
+               int* fd,
+               FolderIdentity* identity) {
+  *fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (*fd < 0)
+    return errno;
+  struct statx info;
+  const int error = StatAt(*fd, "", &info);
+  if (error != 0) {
+    close(*fd);
+    *fd = -1;
+    return error;
+  }
+  *identity = IdentityOf(info);
+  return 0;
 }
 
 }  // namespace
@@ -159,23 +217,30 @@ int ReadRegularFile(const std::filesystem::path& path,
   return error;
 }
 
-int WriteFileDurably(const std::filesystem::path& path,
-                     const std::string& bytes) {
-  // Truncated only once it is known to be a regular file of its own.
-  const int fd =
-      open(path.c_str(),
-           O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+int CreateFileDurably(const std::filesystem::path& path,
+                      const std::string& bytes) {
+  const int fd = open(
+      path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
   if (fd < 0)
     return errno;
-  int error = RegularFileError(fd);
-  if (error == 0 && ftruncate(fd, 0) != 0)
-    error = errno;
-  if (error == 0)
-    error = WriteAll(fd, bytes);
+  int error = WriteAll(fd, bytes);
   if (error == 0 && fsync(fd) != 0)
     error = errno;
   if (close(fd) != 0 && error == 0)
     error = errno;
+  if (error != 0)
+    unlink(path.c_str());
+  return error;
+}
+
+int FlushFolderOf(const std::filesystem::path& path) {
+  const std::filesystem::path parent = path.parent_path();
+  const int fd = open(parent.empty() ? "." : parent.c_str(),
+                      O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0)
+    return errno;
+  const int error = fsync(fd) == 0 ? 0 : errno;
+  close(fd);
   return error;
 }
 
@@ -188,21 +253,70 @@ int RemoveFile(const std::filesystem::path& path) {
   return unlink(path.c_str()) == 0 || errno == ENOENT ? 0 : errno;
 }
 
-int ListFolder(const std::filesystem::path& folder,
-               std::vector<std::filesystem::path>* names) {
-  names->clear();
-  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0)
+int MakeFolderAndIdentify(const std::filesystem::path& folder,
+                          FolderIdentity* identity) {
+  // Private, as the engine makes it.
+  if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
     return errno;
-  std::vector<std::string> found;
-  const int error = ListNames(fd, &found);
-  close(fd);
-  names->assign(found.begin(), found.end());
+  OpenedFolder opened;
+  const int error = opened.Open(folder);
+  *identity = opened.identity();
   return error;
 }
 
-int DeleteEntry(const std::filesystem::path& entry) {
-  return DeleteAt(AT_FDCWD, entry.c_str());
+OpenedFolder::~OpenedFolder() {
+  if (handle_ >= 0)
+    close(static_cast<int>(handle_));
+}
+
+int OpenedFolder::Open(const std::filesystem::path& path) {
+  int fd = -1;
+  const int error = OpenFolder(path, &fd, &identity_);
+  handle_ = fd;
+  return error;
+}
+
+int OpenedFolder::Open(const std::filesystem::path& path,
+                       const FolderIdentity& expected) {
+  const int error = Open(path);
+  return error == 0 && identity_ != expected ? kFolderReplacedError : error;
+}
+
+int OpenedFolder::List(std::vector<std::filesystem::path>* names,
+                       std::filesystem::path* cookies) const {
+  names->clear();
+  cookies->clear();
+  const int dir = static_cast<int>(handle_);
+  std::vector<std::string> found;
+  int error = ListNames(dir, &found);
+  if (error != 0)
+    return error;
+  names->assign(found.begin(), found.end());
+  // The engine opens "Cookies" by that name; on a disk that ignores case it
+  // reaches the entry listed under another case, which is the same file.
+  struct statx store;
+  error = StatAt(dir, "Cookies", &store);
+  if (error == ENOENT || (error == 0 && !S_ISREG(store.stx_mode)))
+    return 0;
+  if (error != 0)
+    return error;
+  if (std::find(found.begin(), found.end(), "Cookies") != found.end()) {
+    *cookies = "Cookies";
+    return 0;
+  }
+  for (const std::string& name : found) {
+    struct statx entry;
+    if (StatAt(dir, name.c_str(), &entry) == 0 &&
+        IdentityOf(entry) == IdentityOf(store)) {
+      *cookies = name;
+      break;
+    }
+  }
+  return 0;
+}
+
+int OpenedFolder::Delete(const std::filesystem::path& name) const {
+  return DeleteAt(static_cast<int>(handle_), name.c_str(), identity_);
 }
 
 int RemoveEmptyFolder(const std::filesystem::path& folder) {

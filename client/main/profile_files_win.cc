@@ -1,6 +1,10 @@
 #include "client/main/profile_files.h"
 
 #include <windows.h>
+#include <winternl.h>
+
+#include <algorithm>
+#include <vector>
 
 #include "client/main/long_path_win.h"
 
@@ -10,6 +14,9 @@ const int kNotAFileError = ERROR_BAD_FILE_TYPE;
 const int kAlreadyExistsError = ERROR_ALREADY_EXISTS;
 const int kInUseError = ERROR_SHARING_VIOLATION;
 const int kNotEmptyError = ERROR_DIR_NOT_EMPTY;
+const int kFolderReplacedError = ERROR_FILE_INVALID;
+const int kOtherMountError = ERROR_NOT_SAME_DEVICE;
+const int kSecondNameError = ERROR_TOO_MANY_LINKS;
 
 const char kLogLineEnd[] = "\r\n";
 
@@ -32,52 +39,144 @@ PathKind KindOf(DWORD attributes) {
   return PathKind::kFile;
 }
 
-// The error of an open handle that is not a regular file on disk, or 0.
-int RegularFileError(HANDLE file) {
-  BY_HANDLE_FILE_INFORMATION info = {};
-  if (!GetFileInformationByHandle(file, &info))
-    return LastError();
-  if (GetFileType(file) != FILE_TYPE_DISK ||
-      (info.dwFileAttributes &
-       (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))) {
-    return kNotAFileError;
-  }
-  return 0;
+HANDLE AsHandle(std::intptr_t handle) {
+  return reinterpret_cast<HANDLE>(handle);
 }
 
-// Deletes a file, a link, or a folder with its content; a link, a folder's
-// or a file's, is removed itself and never entered. |path| is in the
-// extended-length form, and so is every path built from it.
-int DeleteTree(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) {
-    const int error = LastError();
-    return IsNotFound(error) ? 0 : error;
+// What an open handle leads to: attributes, volume and file ID.
+struct OpenEntry {
+  HANDLE handle = INVALID_HANDLE_VALUE;
+  BY_HANDLE_FILE_INFORMATION info = {};
+
+  OpenEntry() = default;
+  ~OpenEntry() {
+    if (handle != INVALID_HANDLE_VALUE)
+      CloseHandle(handle);
   }
-  const bool folder = attributes & FILE_ATTRIBUTE_DIRECTORY;
-  if (folder && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-      return LastError();
-    int error = 0;
-    do {
-      const std::wstring name = found.cFileName;
+  OpenEntry(const OpenEntry&) = delete;
+  OpenEntry& operator=(const OpenEntry&) = delete;
+
+  bool IsFolder() const {
+    return (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           !(info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+  }
+  bool IsFile() const {
+    return !(info.dwFileAttributes &
+             (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT));
+  }
+  FolderIdentity Identity() const {
+    FolderIdentity identity;
+    identity.volume = info.dwVolumeSerialNumber;
+    identity.file = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) |
+                    info.nFileIndexLow;
+    return identity;
+  }
+  // Reads what the handle leads to.
+  int Describe() {
+    return GetFileInformationByHandle(handle, &info) ? 0 : LastError();
+  }
+};
+
+// Opens the entry |name| of the folder |parent| itself: a reparse point
+// (a junction, a symbolic link) is opened, never followed, and the name is
+// taken as it is, so "Cookies." is not "Cookies". Names are matched as the
+// engine's own opens match them, without regard to case.
+int OpenAt(HANDLE parent,
+           const std::wstring& name,
+           ACCESS_MASK access,
+           OpenEntry* entry) {
+  UNICODE_STRING object_name;
+  object_name.Buffer = const_cast<wchar_t*>(name.c_str());
+  object_name.Length = static_cast<USHORT>(name.size() * sizeof(wchar_t));
+  object_name.MaximumLength = object_name.Length;
+  OBJECT_ATTRIBUTES attributes;
+  InitializeObjectAttributes(&attributes, &object_name, OBJ_CASE_INSENSITIVE,
+                             parent, nullptr);
+  IO_STATUS_BLOCK io = {};
+  const NTSTATUS status = NtCreateFile(
+      &entry->handle, access | SYNCHRONIZE | FILE_READ_ATTRIBUTES, &attributes,
+      &io, nullptr, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+      FILE_OPEN,
+      FILE_OPEN_REPARSE_POINT | FILE_OPEN_FOR_BACKUP_INTENT |
+          FILE_SYNCHRONOUS_IO_NONALERT,
+      nullptr, 0);
+  if (status < 0) {
+    entry->handle = INVALID_HANDLE_VALUE;
+    return static_cast<int>(RtlNtStatusToDosError(status));
+  }
+  return entry->Describe();
+}
+
+// The names in the open folder |folder|, listed through its handle.
+int ListNames(HANDLE folder, std::vector<std::wstring>* names) {
+  names->clear();
+  std::vector<LONGLONG> buffer(8192);
+  FILE_INFO_BY_HANDLE_CLASS next = FileIdBothDirectoryRestartInfo;
+  for (;;) {
+    if (!GetFileInformationByHandleEx(folder, next, buffer.data(),
+                                      buffer.size() * sizeof(LONGLONG))) {
+      const int error = LastError();
+      return error == ERROR_NO_MORE_FILES ? 0 : error;
+    }
+    next = FileIdBothDirectoryInfo;
+    const char* at = reinterpret_cast<const char*>(buffer.data());
+    for (;;) {
+      const auto* entry = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(at);
+      const std::wstring name(entry->FileName,
+                              entry->FileNameLength / sizeof(wchar_t));
       if (name != L"." && name != L"..")
-        error = DeleteTree(path + L"\\" + name);
-    } while (error == 0 && FindNextFileW(search, &found));
-    if (error == 0 && GetLastError() != ERROR_NO_MORE_FILES)
-      error = LastError();
-    FindClose(search);
-    if (error != 0)
-      return error;
+        names->push_back(name);
+      if (entry->NextEntryOffset == 0)
+        break;
+      at += entry->NextEntryOffset;
+    }
   }
-  // The shell deletes read-only files without asking; so does the reset.
-  if (attributes & FILE_ATTRIBUTE_READONLY)
-    SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-  const BOOL deleted =
-      folder ? RemoveDirectoryW(path.c_str()) : DeleteFileW(path.c_str());
-  return deleted ? 0 : LastError();
+}
+
+// Deletes what |entry| was opened on, through its handle: the name goes
+// when the handle is closed. The shell deletes read-only files without
+// asking; so does the reset.
+int DeleteOpened(const OpenEntry& entry) {
+  const DWORD attributes = entry.info.dwFileAttributes;
+  if (attributes & FILE_ATTRIBUTE_READONLY) {
+    FILE_BASIC_INFO basic = {};
+    basic.FileAttributes =
+        attributes & ~(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY |
+                       FILE_ATTRIBUTE_REPARSE_POINT);
+    if (basic.FileAttributes == 0)
+      basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+    SetFileInformationByHandle(entry.handle, FileBasicInfo, &basic,
+                               sizeof(basic));
+  }
+  FILE_DISPOSITION_INFO disposition = {TRUE};
+  return SetFileInformationByHandle(entry.handle, FileDispositionInfo,
+                                    &disposition, sizeof(disposition))
+             ? 0
+             : LastError();
+}
+
+// Deletes the entry |name| of the open folder |parent|, which is on the
+// volume of |top|: a file or a reparse point itself, or a folder with its
+// content. What is deleted is what was opened and looked at, so nothing
+// swapped in at the name meanwhile is entered.
+int DeleteAt(HANDLE parent,
+             const std::wstring& name,
+             const FolderIdentity& top) {
+  OpenEntry entry;
+  int error =
+      OpenAt(parent, name, DELETE | FILE_WRITE_ATTRIBUTES | FILE_LIST_DIRECTORY,
+             &entry);
+  if (error != 0)
+    return IsNotFound(error) ? 0 : error;
+  if (entry.info.dwVolumeSerialNumber != top.volume)
+    return kOtherMountError;
+  if (entry.IsFolder()) {
+    std::vector<std::wstring> names;
+    error = ListNames(entry.handle, &names);
+    for (size_t i = 0; error == 0 && i < names.size(); ++i)
+      error = DeleteAt(entry.handle, names[i], top);
+  }
+  return error == 0 ? DeleteOpened(entry) : error;
 }
 
 }  // namespace
@@ -152,30 +251,32 @@ int ReadRegularFile(const std::filesystem::path& path,
   return error;
 }
 
-int WriteFileDurably(const std::filesystem::path& path,
-                     const std::string& bytes) {
-  // The reparse point itself is opened, not followed, and then refused;
-  // the file is emptied only once it is known to be a regular one.
+int CreateFileDurably(const std::filesystem::path& path,
+                      const std::string& bytes) {
+  const std::wstring name = ExtendedLengthPath(path);
   const HANDLE file = CreateFileW(
-      ExtendedLengthPath(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+      name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (file == INVALID_HANDLE_VALUE)
     return LastError();
-  int error = RegularFileError(file);
+  int error = 0;
   DWORD written = 0;
-  if (error == 0 && !SetEndOfFile(file))
-    error = LastError();
-  if (error == 0 &&
-      (!WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()),
-                  &written, nullptr) ||
-       written != bytes.size() || !FlushFileBuffers(file))) {
+  if (!WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                 nullptr) ||
+      written != bytes.size() || !FlushFileBuffers(file)) {
     error = LastError();
     if (error == 0)
       error = ERROR_WRITE_FAULT;
   }
   if (!CloseHandle(file) && error == 0)
     error = LastError();
+  if (error != 0)
+    DeleteFileW(name.c_str());
   return error;
+}
+
+int FlushFolderOf(const std::filesystem::path&) {
+  return 0;
 }
 
 int MoveReplacing(const std::filesystem::path& from,
@@ -195,26 +296,86 @@ int RemoveFile(const std::filesystem::path& path) {
   return IsNotFound(error) ? 0 : error;
 }
 
-int ListFolder(const std::filesystem::path& folder,
-               std::vector<std::filesystem::path>* names) {
-  names->clear();
-  WIN32_FIND_DATAW found;
-  const HANDLE search =
-      FindFirstFileW((ExtendedLengthPath(folder) + L"\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE)
+int MakeFolderAndIdentify(const std::filesystem::path& folder,
+                          FolderIdentity* identity) {
+  if (!CreateDirectoryW(ExtendedLengthPath(folder).c_str(), nullptr) &&
+      GetLastError() != ERROR_ALREADY_EXISTS) {
     return LastError();
-  do {
-    const std::wstring name = found.cFileName;
-    if (name != L"." && name != L"..")
-      names->emplace_back(name);
-  } while (FindNextFileW(search, &found));
-  const int error = LastError();
-  FindClose(search);
-  return error == ERROR_NO_MORE_FILES ? 0 : error;
+  }
+  OpenedFolder opened;
+  const int error = opened.Open(folder);
+  *identity = opened.identity();
+  return error;
 }
 
-int DeleteEntry(const std::filesystem::path& entry) {
-  return DeleteTree(ExtendedLengthPath(entry));
+OpenedFolder::~OpenedFolder() {
+  if (handle_ != -1)
+    CloseHandle(AsHandle(handle_));
+}
+
+int OpenedFolder::Open(const std::filesystem::path& path) {
+  OpenEntry folder;
+  // A link that stands for the folder is followed: its folder is the one.
+  folder.handle =
+      CreateFileW(ExtendedLengthPath(path).c_str(),
+                  FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
+                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (folder.handle == INVALID_HANDLE_VALUE) {
+    const int error = LastError();
+    return IsNotFound(error) ? kNotFoundError : error;
+  }
+  int error = folder.Describe();
+  if (error == 0 && !(folder.info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    error = kNotAFolderError;
+  if (error != 0)
+    return error;
+  identity_ = folder.Identity();
+  handle_ = reinterpret_cast<std::intptr_t>(folder.handle);
+  folder.handle = INVALID_HANDLE_VALUE;
+  return 0;
+}
+
+int OpenedFolder::Open(const std::filesystem::path& path,
+                       const FolderIdentity& expected) {
+  const int error = Open(path);
+  return error == 0 && identity_ != expected ? kFolderReplacedError : error;
+}
+
+int OpenedFolder::List(std::vector<std::filesystem::path>* names,
+                       std::filesystem::path* cookies) const {
+  names->clear();
+  cookies->clear();
+  std::vector<std::wstring> found;
+  int error = ListNames(AsHandle(handle_), &found);
+  if (error != 0)
+    return error;
+  names->assign(found.begin(), found.end());
+  if (std::find(found.begin(), found.end(), L"Cookies") != found.end()) {
+    *cookies = L"Cookies";
+    return 0;
+  }
+  // The engine opens "Cookies" without regard to case, so an entry listed
+  // as "cookies" is its store: the one that is the same file.
+  OpenEntry store;
+  error = OpenAt(AsHandle(handle_), L"Cookies", 0, &store);
+  if (IsNotFound(error) || (error == 0 && !store.IsFile()))
+    return 0;
+  if (error != 0)
+    return error;
+  for (const std::wstring& name : found) {
+    OpenEntry entry;
+    if (OpenAt(AsHandle(handle_), name, 0, &entry) == 0 &&
+        entry.Identity() == store.Identity()) {
+      *cookies = name;
+      break;
+    }
+  }
+  return 0;
+}
+
+int OpenedFolder::Delete(const std::filesystem::path& name) const {
+  return DeleteAt(AsHandle(handle_), name.native(), identity_);
 }
 
 int RemoveEmptyFolder(const std::filesystem::path& folder) {

@@ -49,6 +49,10 @@ ProfileLock::Result ProfileLock::Acquire(
     error_ = errno;
   else if (!S_ISREG(info.st_mode))
     error_ = EINVAL;
+  // A second name would make the process ID written below land in a file
+  // elsewhere; the lock cannot be replaced, as another start may hold it.
+  else if (info.st_nlink > 1)
+    error_ = EMLINK;
   if (error_ != 0) {
     close(fd);
     return Result::kFailed;

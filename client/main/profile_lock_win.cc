@@ -67,12 +67,16 @@ ProfileLock::Result ProfileLock::Acquire(
     error_ = static_cast<int>(GetLastError());
     return Result::kFailed;
   }
+  // A second name would make the process ID written below land in a file
+  // elsewhere; the lock cannot be replaced, as another start may hold it.
   BY_HANDLE_FILE_INFORMATION info = {};
-  if (!GetFileInformationByHandle(file, &info) ||
-      (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-    error_ = info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT
-                 ? ERROR_BAD_FILE_TYPE
-                 : static_cast<int>(GetLastError());
+  if (!GetFileInformationByHandle(file, &info))
+    error_ = static_cast<int>(GetLastError());
+  else if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+    error_ = ERROR_BAD_FILE_TYPE;
+  else if (info.nNumberOfLinks > 1)
+    error_ = ERROR_TOO_MANY_LINKS;
+  if (error_ != 0) {
     CloseHandle(file);
     return Result::kFailed;
   }

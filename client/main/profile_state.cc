@@ -56,18 +56,26 @@ FileError CheckProfileFolder(const fs::path& folder) {
   return FileError();
 }
 
-bool HoldsOnlyCookies(const fs::path& folder) {
-  PathKind kind = PathKind::kAbsent;
-  if (ProbePath(folder, &kind) != 0)
-    return false;
-  if (kind == PathKind::kAbsent)
-    return true;
+int HoldsOnlyCookies(const OpenedFolder& folder, bool* only) {
+  *only = false;
   std::vector<fs::path> names;
-  if (ListFolder(folder, &names) != 0)
-    return false;
-  for (const fs::path& name : names) {
-    if (name != kCookieFileName)
-      return false;
+  fs::path cookies;
+  const int error = folder.List(&names, &cookies);
+  if (error == 0)
+    *only = names.empty() || (names.size() == 1 && names[0] == cookies);
+  return error;
+}
+
+int HoldsOnlyCookies(const fs::path& folder, bool* only) {
+  OpenedFolder opened;
+  int error = opened.Open(folder);
+  *only = false;
+  if (error == kNotFoundError) {
+    // A link to nothing is not an absent folder.
+    PathKind kind = PathKind::kAbsent;
+    error = ProbePath(folder, &kind);
+    *only = error == 0 && kind == PathKind::kAbsent;
+    return error == 0 && !*only ? kNotFoundError : error;
   }
-  return true;
+  return error == 0 ? HoldsOnlyCookies(opened, only) : error;
 }

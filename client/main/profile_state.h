@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "client/main/profile_files.h"
 #include "client/main/update_error_log.h"
 
 // The engine's cookie store, directly in the profile folder.
@@ -19,8 +20,11 @@ extern const char kCookieFileName[];
 // player's own waits elsewhere.
 FileError CheckProfileFolder(const std::filesystem::path& folder);
 
-// Whether |folder| holds nothing but its cookie file, or is not there at
-// all; false when that cannot be told.
-bool HoldsOnlyCookies(const std::filesystem::path& folder);
+// Sets |only| to whether |folder| holds nothing but its cookie file, or is
+// not there at all. An error when that cannot be told.
+int HoldsOnlyCookies(const std::filesystem::path& folder, bool* only);
+
+// Whether the opened folder |folder| holds nothing but its cookie file.
+int HoldsOnlyCookies(const OpenedFolder& folder, bool* only);
 
 #endif  // CLIENT_MAIN_PROFILE_STATE_H_

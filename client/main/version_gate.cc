@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "client/main/file_replacement.h"
 #include "client/main/profile_files.h"
 
 std::string client_version = "0.0.0.0";
@@ -109,6 +110,16 @@ void ReadClientVersion() {
   }
 }
 
+void ReadVersionFilesAgain() {
+  client_version = web_version = "0.0.0.0";
+  prepared_web_version.clear();
+  update_required = false;
+  client_announcements_ignored = web_announcements_ignored = false;
+  version_file_error = FileError();
+  ReadWebVersion();
+  ReadClientVersion();
+}
+
 bool IsClientVersionCurrent(const std::string& version) {
   return SameText(version, client_version);
 }
@@ -118,7 +129,7 @@ bool IsWebVersionCurrent(const std::string& version) {
 }
 
 int PrepareWebVersion(const std::string& version) {
-  return WriteFileDurably(kPreparedWebVersionFile, version);
+  return ReplaceFileDurably(kPreparedWebVersionFile, version);
 }
 
 int CommitWebVersion(const std::string& version) {

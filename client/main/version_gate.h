@@ -51,6 +51,9 @@ extern const char kPreparedWebVersionFile[];
 void ReadWebVersion();
 void ReadClientVersion();
 
+// Forgets what the readers above found and reads both files again.
+void ReadVersionFilesAgain();
+
 // Byte-for-byte comparisons with the installed versions.
 bool IsClientVersionCurrent(const std::string& version);
 bool IsWebVersionCurrent(const std::string& version);

@@ -145,7 +145,9 @@ Function ZtvForEachStaleFile
       ${If} $R2 == no
       ${AndIf} $R1 != "bin\version.ini"
       ${AndIf} $R1 != "bin\version.ini.new"
+      ${AndIf} $R1 != "bin\version.ini.new.tmp"
       ${AndIf} $R1 != "bin\update_error.log"
+      ${AndIf} $R1 != "bin\update_error.log.tmp"
       ${AndIf} $R1 != "bin\debug.log"
         Call $R7
       ${EndIf}
@@ -437,7 +439,9 @@ Section "Uninstall"
   ; in %APPDATA%\ZTV is never touched.
   !insertmacro ZtvForEachFile ZtvUninstallFile
   Delete "$INSTDIR\bin\version.ini.new"
+  Delete "$INSTDIR\bin\version.ini.new.tmp"
   Delete "$INSTDIR\bin\update_error.log"
+  Delete "$INSTDIR\bin\update_error.log.tmp"
   Delete "$INSTDIR\bin\debug.log"
   ; Run in place (_?=), the uninstaller cannot remove itself: it and the
   ; folder go at the next restart.

@@ -15,6 +15,13 @@ class PostShutdownTest : public ClientTest {
  protected:
   fs::path Profile() const { return dir() / "AppData" / "ZTV"; }
 
+  // |profile| as the client hands it to the engine.
+  static UsedProfileFolder Used(const fs::path& profile) {
+    UsedProfileFolder used{profile, {}};
+    EXPECT_EQ(MakeFolderAndIdentify(profile, &used.identity), 0);
+    return used;
+  }
+
   // A profile folder as CEF leaves it, with a cookie file of |cookies| (or
   // none when null).
   void MakeProfile(const fs::path& profile, const std::string* cookies) {
@@ -62,7 +69,7 @@ TEST_F(PostShutdownTest, ResetKeepsOnlyTheCookiesByteForByte) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
     MakeProfile(Profile(), &c.cookies);
-    EXPECT_TRUE(ResetProfileFolder(Profile()));
+    EXPECT_TRUE(ResetProfileFolder(Used(Profile())));
     EXPECT_EQ(EntryNames(Profile()), std::vector<std::string>{"Cookies"});
     EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), c.cookies);
     EXPECT_FALSE(fs::exists("update_error.log"));
@@ -72,7 +79,7 @@ TEST_F(PostShutdownTest, ResetKeepsOnlyTheCookiesByteForByte) {
 
 TEST_F(PostShutdownTest, ResetWithoutCookiesLeavesNoFolder) {
   MakeProfile(Profile(), nullptr);
-  EXPECT_TRUE(ResetProfileFolder(Profile()));
+  EXPECT_TRUE(ResetProfileFolder(Used(Profile())));
   EXPECT_FALSE(fs::exists(Profile()));
   EXPECT_TRUE(fs::exists(Profile().parent_path()));
 }
@@ -80,7 +87,7 @@ TEST_F(PostShutdownTest, ResetWithoutCookiesLeavesNoFolder) {
 TEST_F(PostShutdownTest, EmptyCookieFileIsKeptToo) {
   const std::string empty;
   MakeProfile(Profile(), &empty);
-  EXPECT_TRUE(ResetProfileFolder(Profile()));
+  EXPECT_TRUE(ResetProfileFolder(Used(Profile())));
   EXPECT_EQ(EntryNames(Profile()), std::vector<std::string>{"Cookies"});
   EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), "");
 }
@@ -93,7 +100,7 @@ TEST_F(PostShutdownTest, NamesThatLookLikeTheCookieFileAreNotIt) {
   MakeProfile(Profile(), &cookies);
   for (const char* name : {"Cookies.", "Cookies ", "Cookies. ."})
     WriteFileNamedExactly(Profile() / name, "other");
-  EXPECT_TRUE(ResetProfileFolder(Profile()));
+  EXPECT_TRUE(ResetProfileFolder(Used(Profile())));
   EXPECT_EQ(EntryNames(Profile()), std::vector<std::string>{"Cookies"});
   EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), cookies);
 }
@@ -124,7 +131,7 @@ TEST_F(PostShutdownTest, ResetNeverReachesThroughALink) {
         GTEST_SKIP() << "no symbolic links here";
       }
 
-      EXPECT_TRUE(ResetProfileFolder(Profile()));
+      EXPECT_TRUE(ResetProfileFolder(Used(Profile())));
       EXPECT_EQ(ReadFileBytes(outside / "player.txt"), "player's");
       EXPECT_EQ(ReadFileBytes(outside / "kept folder" / "inside"), "kept");
       EXPECT_EQ(fs::is_symlink(Profile()), folder_is_link);
@@ -142,7 +149,7 @@ TEST_F(PostShutdownTest, NonAsciiProfilePath) {
       dir() / fs::u8path("Z\xC3\xA9ntrova \xE2\x9C\x93") / "ZTV";
   const std::string cookies = "session=1";
   MakeProfile(profile, &cookies);
-  EXPECT_TRUE(ResetProfileFolder(profile));
+  EXPECT_TRUE(ResetProfileFolder(Used(profile)));
   EXPECT_EQ(EntryNames(profile), std::vector<std::string>{"Cookies"});
   EXPECT_EQ(ReadFileBytes(profile / "Cookies"), cookies);
 }
@@ -159,7 +166,7 @@ TEST_F(PostShutdownTest, LongProfilePathIsDeletedOrReportedNeverCut) {
     const std::string cookies = "long=1";
     MakeProfile(profile, &cookies);
     ShownNotices().clear();
-    if (ResetProfileFolder(profile)) {
+    if (ResetProfileFolder(Used(profile))) {
       EXPECT_EQ(EntryNames(profile), std::vector<std::string>{"Cookies"});
     } else {
       // Reported, and nothing of the player's lost.
@@ -213,7 +220,7 @@ TEST_F(PostShutdownTest, UpdatesThatCannotCompleteSayWhy) {
     ASSERT_TRUE(CheckWebVersionAnnouncement("ZTV-Version: 77"));
     const Blocked blocked = c.block();
     int exit_code = 0;
-    RunPostShutdownActions(blocked.profile, FileError(), &exit_code);
+    RunPostShutdownActions(Used(blocked.profile), FileError(), &exit_code);
     held_.reset();
     ReleaseUndeletableFolder();
     EXPECT_EQ(exit_code, 0);
@@ -314,8 +321,9 @@ TEST_F(PostShutdownTest, ActionsFollowTheFlags) {
     const FileError given_up =
         c.folder == kGivenUp ? FileError{5, Profile()} : FileError();
     int exit_code = 0;
-    RunPostShutdownActions(c.folder == kUsed ? Profile() : fs::path(), given_up,
-                           &exit_code);
+    RunPostShutdownActions(
+        c.folder == kUsed ? Used(Profile()) : UsedProfileFolder(), given_up,
+        &exit_code);
     EXPECT_EQ(exit_code, c.exit_code);
     EXPECT_EQ(Notices(), c.notices);
     const std::string version_file =

@@ -292,8 +292,12 @@ TEST_F(InstallerTest, UninstallLeavesOnlyThePlayersProfile) {
   const std::string cookies("SQLite format 3\0login", 21);
   WriteFileBytes(profile / L"Cookies", cookies);
   Install(ZTV_INSTALLER_PATH);
-  // What the client writes beside itself goes too.
-  WriteFileBytes(folder_ / L"bin" / L"update_error.log", "5\r\nC:\\x");
+  // What the client writes beside itself goes too, with what a client
+  // stopped while writing leaves.
+  for (const wchar_t* name : {L"update_error.log", L"update_error.log.tmp",
+                              L"version.ini.new", L"version.ini.new.tmp"}) {
+    WriteFileBytes(folder_ / L"bin" / name, "5\r\nC:\\x");
+  }
 
   Uninstall();
   EXPECT_FALSE(fs::exists(folder_));
