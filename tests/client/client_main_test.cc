@@ -179,6 +179,22 @@ TEST_F(ClientMainTest, FolderInUseByAnotherClientIsLeftAlone) {
   EXPECT_EQ(ReadFileBytes("version.ini"), "77");
 }
 
+// A start reads the version files before it waits for the lock; a run
+// that held the lock meanwhile may have recorded the announced version. The
+// reading under the lock decides, so the profile is not wiped twice.
+TEST_F(ClientMainTest, VersionRecordedWhileTheLockWasAwaitedCounts) {
+  ScopedProfileBase base(dir() / "data");
+  fs::create_directories(Profile() / "Cache");
+  WriteFileBytes(Profile() / "Cookies", "session=abc");
+  WriteFileBytes("version.ini", "76");
+  engine().on_execute_process = [] { WriteFileBytes("version.ini", "77"); };
+  PageSession({"ZTV-Version: 77"});
+  EXPECT_EQ(Run(), 0);
+  EXPECT_TRUE(fs::exists(Profile() / "Cache"));
+  EXPECT_TRUE(ShownNotices().empty());
+  EXPECT_EQ(ReadFileBytes("version.ini"), "77");
+}
+
 // Every state of the folder, its cookie store and a store an earlier version
 // set aside: the engine gets the folder only when the player's store is in
 // it or nowhere; otherwise the run keeps its cookies in memory, touches

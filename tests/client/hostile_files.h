@@ -34,4 +34,11 @@ void WriteFileNamedExactly(const std::filesystem::path& path,
 // Makes a named pipe at |path|; false where the platform has none.
 bool MakeFifo(const std::filesystem::path& path);
 
+// Mounts on the empty folder |at| a small disk of its own, or with
+// |bind_of| that folder of the same disk. False where this platform or user
+// cannot (Windows; Linux without root).
+bool MountAt(const std::filesystem::path& at,
+             const std::filesystem::path* bind_of);
+void Unmount(const std::filesystem::path& at);
+
 #endif  // TESTS_CLIENT_HOSTILE_FILES_H_

@@ -1,5 +1,6 @@
 #include "tests/client/hostile_files.h"
 
+#include <sys/mount.h>
 #include <sys/stat.h>
 
 #include "tests/support/file_flags_linux.h"
@@ -27,4 +28,15 @@ void WriteFileNamedExactly(const std::filesystem::path& path,
 
 bool MakeFifo(const std::filesystem::path& path) {
   return mkfifo(path.c_str(), 0644) == 0;
+}
+
+bool MountAt(const std::filesystem::path& at,
+             const std::filesystem::path* bind_of) {
+  if (bind_of)
+    return mount(bind_of->c_str(), at.c_str(), nullptr, MS_BIND, nullptr) == 0;
+  return mount("ztv-test", at.c_str(), "tmpfs", 0, "size=1m") == 0;
+}
+
+void Unmount(const std::filesystem::path& at) {
+  umount2(at.c_str(), MNT_DETACH);
 }

@@ -59,3 +59,9 @@ void WriteFileNamedExactly(const std::filesystem::path& path,
 bool MakeFifo(const std::filesystem::path&) {
   return false;
 }
+
+bool MountAt(const std::filesystem::path&, const std::filesystem::path*) {
+  return false;
+}
+
+void Unmount(const std::filesystem::path&) {}

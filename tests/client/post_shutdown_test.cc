@@ -144,6 +144,104 @@ TEST_F(PostShutdownTest, ResetNeverReachesThroughALink) {
   }
 }
 
+// The reset wipes the folder the engine was given and nothing else: not a
+// folder that came to stand at its path during play, nothing on a disk
+// mounted inside it, and it keeps the file the engine opens as "Cookies"
+// under whatever name the disk lists it. What it refuses, it says.
+TEST_F(PostShutdownTest, ResetStaysInTheFolderTheEngineWasGiven) {
+  const std::string cookies = "login=1";
+  const fs::path moved = dir() / "AppData" / "ZTV moved";
+  const fs::path outside = dir() / "outside";
+  const fs::path mounted = Profile() / "Cache" / "mnt";
+  WriteFileBytes(dir() / "case-probe", "");
+  const bool ignores_case = fs::exists(dir() / "CASE-PROBE");
+  struct Case {
+    const char* label;
+    // Changes the disk during play; false where this platform cannot.
+    std::function<bool()> change;
+    std::vector<std::string> left;  // the folder's entries after a reset
+    fs::path kept;                  // a file that must keep "kept"; or none
+  } const cases[] = {
+      {"moved away",
+       [&] {
+         fs::rename(Profile(), moved);
+         return true;
+       },
+       {},
+       moved / "Preferences"},
+      {"another folder in its place",
+       [&] {
+         fs::rename(Profile(), moved);
+         MakeProfile(Profile(), &cookies);
+         WriteFileBytes(Profile() / "Preferences", "kept");
+         return true;
+       },
+       {},
+       Profile() / "Preferences"},
+      {"a disk mounted inside",
+       [&] {
+         fs::create_directories(mounted);
+         const bool done = MountAt(mounted, nullptr);
+         WriteFileBytes(mounted / "data", "kept");
+         return done;
+       },
+       {},
+       mounted / "data"},
+      {"a folder of the same disk bound inside",
+       [&] {
+         fs::create_directories(mounted);
+         fs::create_directories(outside);
+         WriteFileBytes(outside / "data", "kept");
+         return MountAt(mounted, &outside);
+       },
+       {},
+       outside / "data"},
+      {"a second name of the cookie file",
+       [&] {
+         fs::create_hard_link(Profile() / "Cookies", Profile() / "Cookies 2");
+         return true;
+       },
+       {"Cookies"},
+       {}},
+      {"the cookie file listed in another case",
+       [&] {
+         fs::remove(Profile() / "Cookies");
+         WriteFileBytes(Profile() / "cookies", cookies);
+         return true;
+       },
+       ignores_case ? std::vector<std::string>{"cookies"}
+                    : std::vector<std::string>{},
+       {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    fs::remove_all(moved);
+    fs::remove_all(outside);
+    fs::remove_all(Profile());
+    fs::remove("update_error.log");
+    ShownNotices().clear();
+    MakeProfile(Profile(), &cookies);
+    WriteFileBytes(Profile() / "Preferences", "kept");
+    const UsedProfileFolder used = Used(Profile());
+    if (!c.change()) {
+      Unmount(mounted);
+      continue;
+    }
+    EXPECT_EQ(ResetProfileFolder(used), c.kept.empty());
+    if (!c.kept.empty()) {
+      EXPECT_EQ(ReadFileBytes(c.kept), "kept");
+      ExpectErrorLog(Profile());
+      EXPECT_EQ(Notices(), std::vector<Notice>{Notice::kUpdateError});
+    } else if (fs::exists(Profile())) {
+      EXPECT_EQ(EntryNames(Profile()), c.left);
+      EXPECT_EQ(ReadFileBytes(Profile() / c.left.at(0)), cookies);
+    } else {
+      EXPECT_TRUE(c.left.empty());
+    }
+    Unmount(mounted);
+  }
+}
+
 TEST_F(PostShutdownTest, NonAsciiProfilePath) {
   const fs::path profile =
       dir() / fs::u8path("Z\xC3\xA9ntrova \xE2\x9C\x93") / "ZTV";

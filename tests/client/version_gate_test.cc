@@ -1,6 +1,9 @@
 #include "client/main/version_gate.h"
 
+#include <functional>
+
 #include "client/handler/client_handler.h"
+#include "client/main/profile_lock.h"
 #include "tests/client/client_test_base.h"
 #include "tests/client/hostile_files.h"
 
@@ -171,6 +174,45 @@ TEST_F(VersionGateTest, AVersionThatCannotBePreparedIsReported) {
   // Nor does any later announcement in that run.
   std::filesystem::remove(kPreparedWebVersionFile);
   EXPECT_FALSE(CheckWebVersionAnnouncement("ZTV-Version: 81"));
+}
+
+// A file the client writes may have a second name elsewhere (a hard link):
+// the version and the log are new files that take the name, and the lock,
+// which cannot be replaced, is refused. The other name keeps its bytes.
+TEST_F(VersionGateTest, WritesNeverReachASecondName) {
+  namespace fs = std::filesystem;
+  struct Case {
+    const char* file;
+    std::function<int()> write;
+    std::string written;  // what the file holds after; "" when refused
+  } const cases[] = {
+      {kPreparedWebVersionFile, [] { return PrepareWebVersion("77"); }, "77"},
+      {"update_error.log",
+       [] {
+         WriteUpdateErrorLog({5, "x"});
+         return 0;
+       },
+       "5" + std::string(kTextModeLineEnd) + "x"},
+      {"data.lock",
+       [] {
+         ProfileLock lock;
+         return lock.Acquire("data") == ProfileLock::Result::kAcquired
+                    ? 0
+                    : lock.error();
+       },
+       ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    WriteFileBytes("elsewhere", "player's");
+    fs::create_hard_link("elsewhere", c.file);
+    const int error = c.write();
+    EXPECT_EQ(ReadFileBytes("elsewhere"), "player's");
+    EXPECT_EQ(error != 0, c.written.empty());
+    EXPECT_EQ(ReadFileBytes(c.file),
+              c.written.empty() ? "player's" : c.written);
+    fs::remove(c.file);
+  }
 }
 
 class ConsoleMessageTest : public ClientTest {

@@ -354,6 +354,8 @@ int CefExecuteProcess(const CefMainArgs&,
                       void* windows_sandbox_info) {
   Record(std::string("CefExecuteProcess") + (application ? " app" : "") +
          (windows_sandbox_info ? " sandbox" : ""));
+  if (engine().on_execute_process)
+    engine().on_execute_process();
   return engine().execute_process_result;
 }
 

@@ -542,6 +542,9 @@ struct Engine {
   bool no_browser_view = false;
   // The process's switches, "name" or "name=value".
   std::vector<std::string> switches;
+  // What happens while CefExecuteProcess runs: another process may change
+  // the disk meanwhile.
+  std::function<void()> on_execute_process;
   // What CefRunMessageLoop does before it returns.
   std::function<void()> message_loop;
   // Run after CefBrowserHost::CreateBrowser has recorded its browser.
