@@ -1,5 +1,6 @@
 #include "tests/explorer/disk_state_linux.h"
 
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,10 +11,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kSpotPaths[kSpotCount] = {
-    "data/ZTV",        "data/ZTV/Cookies",    "data/ZTV.Cookies",
-    "bin/version.ini", "bin/version.ini.new", "bin/client_version.ini",
-    "data/ZTV.lock"};
+const char* const kSpotPaths[kSpotCount] = {"data/ZTV",
+                                            "data/ZTV/Cookies",
+                                            "data/ZTV/Preferences",
+                                            "data/ZTV/Cache",
+                                            "data/ZTV.Cookies",
+                                            "bin/version.ini",
+                                            "bin/version.ini.new",
+                                            "bin/client_version.ini",
+                                            "data/ZTV.lock",
+                                            "bin/update_error.log"};
 
 const char* const kKindNames[kKindCount] = {"absent",
                                             "file",
@@ -26,12 +33,19 @@ const char* const kKindNames[kKindCount] = {"absent",
                                             "fifo",
                                             "unreadable",
                                             "read-only",
-                                            "immutable"};
+                                            "immutable",
+                                            "hard-link",
+                                            "mount-tmpfs",
+                                            "mount-bind"};
 
-// What an engine leaves in a profile folder besides the cookie store: a
-// folder, and a file whose going shows a wipe.
+// A file planted on what is mounted or linked in the profile folder: what
+// the reset must never reach.
+const char kKeptName[] = "explorer-kept";
+
+// What an engine leaves in a profile folder besides the spots: a file whose
+// going shows a wipe.
 void FillProfile(const fs::path& folder) {
-  fs::create_directories(folder / "Cache");
+  fs::create_directories(folder);
   WriteFileBytes(folder / "explorer-marker", "engine's");
 }
 
@@ -82,7 +96,19 @@ const char* KindName(Kind kind) {
 bool HoldsEntries(Kind profile) {
   return profile == kFolder || profile == kLinkToFolderHere ||
          profile == kLinkToFolderOther || profile == kUnreadable ||
-         profile == kReadOnly || profile == kImmutable;
+         profile == kReadOnly || profile == kImmutable ||
+         profile == kMountTmpfs || profile == kMountBind;
+}
+
+bool Fits(Spot spot, Kind kind) {
+  const bool folder = spot == kProfile || spot == kCache;
+  if (kind == kMountTmpfs || kind == kMountBind)
+    return folder;
+  return kind != kHardLink || !folder;
+}
+
+bool InProfile(Spot spot) {
+  return spot == kCookies || spot == kPreferences || spot == kCache;
 }
 
 Sandbox::Sandbox(const fs::path& row, const fs::path& other, uid_t player)
@@ -95,24 +121,31 @@ Sandbox::~Sandbox() {
 void Sandbox::Build(const DiskState& state,
                     const std::string& cookies,
                     const fs::path& client,
-                    const std::string& landing_page) {
+                    const std::string& landing_page,
+                    bool data_folder) {
   Clear();
-  for (const char* folder : {"bin", "data", "elsewhere"})
+  for (const char* folder : {"bin", "elsewhere"})
     fs::create_directories(row_ / folder);
   fs::create_directories(other_);
   fs::create_symlink(client, row_ / "bin" / "game.ztv");
   WriteFileBytes(row_ / "bin" / "landing_page.ini", landing_page);
-  // A store an earlier version of the client kept aside for good.
-  WriteFileBytes(row_ / "data" / "ZTV.Cookies.1", cookies);
+  if (data_folder) {
+    // A store an earlier version of the client kept aside for good.
+    fs::create_directories(row_ / "data");
+    WriteFileBytes(row_ / "data" / "ZTV.Cookies.1", cookies);
+  }
 
-  Make(kProfile, state[kProfile], "player's ZTV");
-  if (HoldsEntries(state[kProfile]))
-    Make(kCookies, state[kCookies], cookies);
-  Make(kSetAside, state[kSetAside], cookies);
-  Make(kVersion, state[kVersion], "1");
-  Make(kPrepared, state[kPrepared], "2");
-  Make(kClientVersion, state[kClientVersion], "1.0.0.0");
-  Make(kLock, state[kLock], "12345");
+  const std::string contents[kSpotCount] = {
+      "player's ZTV", cookies, "{}",  "", cookies, "1", "2",
+      "1.0.0.0",      "12345", "5\nx"};
+  for (int spot = 0; spot < kSpotCount; ++spot) {
+    if (!data_folder &&
+        std::string(SpotPath(static_cast<Spot>(spot))).rfind("data/", 0) == 0) {
+      continue;
+    }
+    if (!InProfile(static_cast<Spot>(spot)) || HoldsEntries(state[kProfile]))
+      Make(static_cast<Spot>(spot), state[spot], contents[spot]);
+  }
 
   ChownTree(row_, player_);
   ChownTree(other_, player_);
@@ -131,16 +164,28 @@ void Sandbox::Build(const DiskState& state,
 
 void Sandbox::Make(Spot spot, Kind kind, const std::string& content) {
   fs::path path = row_ / SpotPath(spot);
-  if (spot == kCookies) {
+  if (InProfile(spot)) {
     const std::string folder = Resolve(SpotPath(kProfile));
     path = (folder.rfind("other/", 0) == 0 ? other_ / folder.substr(6)
                                            : row_ / folder.substr(4)) /
-           "Cookies";
+           path.filename();
   }
   const std::string name = path.filename().string();
   const fs::path here = row_ / "elsewhere" / name;
   const fs::path there = other_ / name;
   const bool is_profile = spot == kProfile;
+  // What the engine keeps in a folder of its own in the profile: a file
+  // the reset must not reach when the folder is a link or a mount.
+  const auto fill = [&](const fs::path& folder, bool reached) {
+    if (is_profile) {
+      FillProfile(folder);
+      return;
+    }
+    fs::create_directories(folder);
+    WriteFileBytes(folder / kKeptName, "kept");
+    if (reached)
+      kept_.push_back(Key(folder / kKeptName));
+  };
   switch (kind) {
     case kAbsent:
       break;
@@ -148,14 +193,31 @@ void Sandbox::Make(Spot spot, Kind kind, const std::string& content) {
     case kUnreadable:
     case kReadOnly:
     case kImmutable:
-      if (is_profile)
-        FillProfile(path);
+      if (is_profile || (spot == kCache && kind == kFolder))
+        fill(path, false);
       else if (kind == kFolder)
         fs::create_directories(path);
       else
         WriteFileBytes(path, content);
       if (kind != kFolder)
         protect_.emplace_back(path, kind);
+      break;
+    case kHardLink:
+      WriteFileBytes(here, content);
+      fs::create_hard_link(here, path);
+      break;
+    case kMountTmpfs:
+      fs::create_directories(path);
+      if (mount("ztv-explorer", path.c_str(), "tmpfs", 0, "size=8m") == 0)
+        mounts_.push_back(path);
+      fill(path, true);
+      break;
+    case kMountBind:
+      fill(here, true);
+      fs::create_directories(path);
+      if (mount(here.c_str(), path.c_str(), nullptr, MS_BIND, nullptr) == 0)
+        mounts_.push_back(path);
+      engine_places_.push_back(Key(here) + "/");
       break;
     case kFile:
       WriteFileBytes(path, content);
@@ -168,10 +230,9 @@ void Sandbox::Make(Spot spot, Kind kind, const std::string& content) {
     case kLinkToFolderHere:
     case kLinkToFolderOther: {
       const fs::path target = kind == kLinkToFolderHere ? here : there;
-      if (is_profile)
-        FillProfile(target);
-      else
-        fs::create_directories(target);
+      fill(target, spot == kCache);
+      if (spot == kCache)
+        engine_places_.push_back(Key(target) + "/");
       fs::create_symlink(target, path);
       break;
     }
@@ -201,13 +262,22 @@ std::string Sandbox::Resolve(const std::string& path) const {
   const fs::path target = fs::read_symlink(at, error);
   if (error || !fs::exists(target, error))
     return std::string();
-  const fs::path in_row = target.lexically_relative(row_);
+  return Key(target);
+}
+
+std::string Sandbox::Key(const fs::path& path) const {
+  const fs::path in_row = path.lexically_relative(row_);
   if (!in_row.empty() && *in_row.begin() != "..")
     return "row/" + in_row.string();
-  return "other/" + target.lexically_relative(other_).string();
+  return "other/" + path.lexically_relative(other_).string();
 }
 
 void Sandbox::Clear() {
+  for (auto it = mounts_.rbegin(); it != mounts_.rend(); ++it)
+    umount2(it->c_str(), MNT_DETACH);
+  mounts_.clear();
+  kept_.clear();
+  engine_places_.clear();
   for (const auto& entry : protect_)
     SetImmutable(entry.first, false);
   protect_.clear();

@@ -12,11 +12,14 @@
 enum Spot {
   kProfile,
   kCookies,
+  kPreferences,  // the engine layer's own file in the folder
+  kCache,        // one of Chromium's entries in the folder
   kSetAside,
   kVersion,
   kPrepared,
   kClientVersion,
   kLock,
+  kLog,
   kSpotCount
 };
 
@@ -33,6 +36,9 @@ enum Kind {
   kUnreadable,
   kReadOnly,
   kImmutable,
+  kHardLink,    // a file with a second name elsewhere on the disk
+  kMountTmpfs,  // a folder that is a small disk of its own
+  kMountBind,   // a folder elsewhere on the same disk, bound there
   kKindCount
 };
 
@@ -40,9 +46,16 @@ enum Kind {
 const char* SpotPath(Spot spot);
 const char* KindName(Kind kind);
 
-// Whether the profile folder of |profile| kind has a cookie store to vary:
-// it is a folder, or a link to one.
+// Whether the profile folder of |profile| kind has entries to vary: it is
+// a folder, or a link to one.
 bool HoldsEntries(Kind profile);
+
+// Whether |spot| may take |kind|: mounts stand only for folders, second
+// names only for files.
+bool Fits(Spot spot, Kind kind);
+
+// Whether |spot| is inside the profile folder.
+bool InProfile(Spot spot);
 
 using DiskState = std::vector<Kind>;  // one kind per spot
 
@@ -75,18 +88,29 @@ class Sandbox {
 
   // Lays out |state| with the player's cookie store |cookies| wherever a
   // store stands, and the client program linked in as bin/game.ztv.
+  // Without |data_folder| the folder above the profile folder is missing.
   void Build(const DiskState& state,
              const std::string& cookies,
              const std::filesystem::path& client,
-             const std::string& landing_page);
+             const std::string& landing_page,
+             bool data_folder = true);
   Tree Snapshot() const;
   // The snapshot key of where |path| (relative to the row) leads: through
   // a link that stands for it, if any. Empty for a link to nothing.
   std::string Resolve(const std::string& path) const;
+  // Snapshot keys of files planted on what was mounted or linked in the
+  // folder, which nothing of the client may delete, and the key prefixes
+  // under which the engine may write through such a link or bind mount.
+  const std::vector<std::string>& kept() const { return kept_; }
+  const std::vector<std::string>& engine_places() const {
+    return engine_places_;
+  }
   void Clear();
 
  private:
   void Make(Spot spot, Kind kind, const std::string& content);
+  // The snapshot key of |path|, in the row or on the second disk.
+  std::string Key(const std::filesystem::path& path) const;
 
   std::filesystem::path row_;
   std::filesystem::path other_;
@@ -94,6 +118,9 @@ class Sandbox {
   // Applied once everything is in place: modes first, then the immutable
   // flag, innermost first.
   std::vector<std::pair<std::filesystem::path, Kind>> protect_;
+  std::vector<std::filesystem::path> mounts_;
+  std::vector<std::string> kept_;
+  std::vector<std::string> engine_places_;
 };
 
 #endif  // TESTS_EXPLORER_DISK_STATE_LINUX_H_

@@ -64,25 +64,32 @@ const char* const kNotices[] = {"ZTV - Client Update", "ZTV - Error",
 
 struct Fault {
   std::string call;     // "<call> <path>#<n>"; empty for none
-  std::string outcome;  // "EIO" or "KILL"
+  std::string outcome;  // as the fault shim takes it: "EIO", "KILL", ...
 };
 
 struct Case {
   DiskState state;
   bool announce = false;
+  // With a fault that stalls, the second start comes during the stall.
   bool second_start = false;
   Fault fault;
-  std::string origin;  // "pairwise" or "fault"
+  std::string origin;  // "pairwise", "fault" or "missing parent"
+  bool data_folder = true;
 };
 
 std::string Describe(const Case& c) {
   std::ostringstream text;
   for (int spot = 0; spot < kSpotCount; ++spot) {
-    if (spot == kCookies && !HoldsEntries(c.state[kProfile]))
+    if ((InProfile(static_cast<Spot>(spot)) &&
+         !HoldsEntries(c.state[kProfile])) ||
+        (!c.data_folder && SpotPath(static_cast<Spot>(spot))[0] == 'd')) {
       continue;
+    }
     text << SpotPath(static_cast<Spot>(spot)) << "=" << KindName(c.state[spot])
          << " ";
   }
+  if (!c.data_folder)
+    text << "data=absent ";
   text << (c.announce ? "announce=2" : "announce=none");
   if (c.second_start)
     text << " second-start";
@@ -148,9 +155,44 @@ bool PlayerCanRead(const Tree& tree, const std::string& key, bool follow) {
 DiskState PlainState() {
   DiskState state(kSpotCount, kFile);
   state[kProfile] = kFolder;
+  state[kCache] = kFolder;
   state[kSetAside] = kAbsent;
   state[kPrepared] = kAbsent;
+  state[kLog] = kAbsent;
   return state;
+}
+
+// What the player owns outside the install, by path: its mode, size and
+// time of change. The places are every one the player may write to on
+// these machines (found once by trying each folder as uid 65534): the
+// shared temporary folders and the player's home and runtime folders.
+using Owned = std::map<std::string, std::string>;
+
+Owned PlayerOwned(const fs::path& work) {
+  Owned owned;
+  const fs::path roots[] = {"/tmp", "/var/tmp", "/dev/shm", work / "home",
+                            work / "runtime"};
+  for (const fs::path& root : roots) {
+    std::error_code error;
+    for (fs::recursive_directory_iterator
+             it(root, fs::directory_options::skip_permission_denied, error),
+         end;
+         !error && it != end; it.increment(error)) {
+      // The installs are checked on their own, the logs are the explorer's.
+      if (it->path() == work) {
+        it.disable_recursion_pending();
+        continue;
+      }
+      struct stat info;
+      if (lstat(it->path().c_str(), &info) != 0 || info.st_uid != kPlayer)
+        continue;
+      owned[it->path().string()] = std::to_string(info.st_mode) + " " +
+                                   std::to_string(info.st_size) + " " +
+                                   std::to_string(info.st_mtim.tv_sec) + "." +
+                                   std::to_string(info.st_mtim.tv_nsec);
+    }
+  }
+  return owned;
 }
 
 // Every process of the player, ended, so that nothing of one start outlives
@@ -171,6 +213,37 @@ void EndPlayerProcesses() {
       return;
     std::this_thread::sleep_for(milliseconds(100));
   }
+}
+
+// What changed among the player's files outside the install, but for what
+// libraries below the client keep there.
+std::vector<std::string> OutsideChanges(const Owned& before,
+                                        const Owned& after) {
+  std::set<std::string> keys;
+  for (const auto& entry : before)
+    keys.insert(entry.first);
+  for (const auto& entry : after)
+    keys.insert(entry.first);
+  std::vector<std::string> changes;
+  for (const std::string& key : keys) {
+    auto was = before.find(key);
+    auto is = after.find(key);
+    if (was != before.end() && is != after.end() && was->second == is->second)
+      continue;
+    changes.push_back(key + (was == before.end() ? " appeared"
+                             : is == after.end() ? " went"
+                                                 : " changed"));
+  }
+  return changes;
+}
+
+// The outcome of the fault of |c| when its first start met it in a plain
+// state, whose own failures cannot come first; "KILL" in any state.
+std::string FaultMet(const Sandbox& box, const Case& c) {
+  if (!fs::exists(box.row() / "fault-hit"))
+    return "";
+  return c.origin == "fault" || c.fault.outcome == "KILL" ? c.fault.outcome
+                                                          : "";
 }
 
 class Explorer {
@@ -200,11 +273,12 @@ class Explorer {
                     const fs::path& call_log);
   std::map<std::string, int> RecordCalls(bool announce);
   void PlantMarker(const Sandbox& box, const std::string& folder) const;
-  std::vector<std::string> Check(const std::string& folder,
+  std::vector<std::string> Check(const Sandbox& box,
+                                 const std::string& folder,
                                  const Tree& before,
                                  const Tree& after,
                                  const StartResult& start,
-                                 bool fault_kill) const;
+                                 const std::string& fault_met) const;
 
   fs::path client_;
   fs::path shim_;
@@ -315,6 +389,7 @@ StartResult Explorer::Start(const Sandbox& box,
   options.stderr_file = work_.path() / "logs" / (log_name + ".log");
   second.stderr_file = work_.path() / "logs" / (log_name + "-second.log");
 
+  const bool at_stall = fault.outcome == "STALL";
   StartResult result;
   ChildProcess client(options);
   std::unique_ptr<ChildProcess> other;
@@ -333,7 +408,7 @@ StartResult Explorer::Start(const Sandbox& box,
       const std::string title = windows_.Title(shown.front());
       if (title.rfind("Zentrova - ", 0) == 0 && result.title.empty()) {
         titled = Clock::now();
-        if (second_start && !other) {
+        if (second_start && !at_stall && !other) {
           other = std::make_unique<ChildProcess>(second);
           result.second_started = true;
         }
@@ -347,6 +422,11 @@ StartResult Explorer::Start(const Sandbox& box,
       }
     } else if (!result.title.empty() && !closed_by_player && !done) {
       vanished = true;
+    }
+    if (second_start && at_stall && !other &&
+        fs::exists(box.row() / "fault-hit")) {
+      other = std::make_unique<ChildProcess>(second);
+      result.second_started = true;
     }
     for (const char* title : kNotices) {
       DialogInfo box_info;
@@ -391,28 +471,59 @@ std::map<std::string, int> Explorer::RecordCalls(bool announce) {
   return counts;
 }
 
+// How each of the client's calls is made to fail: every call with EIO or a
+// kill, and each also with the errors that its kind of call meets on a full
+// disk or a folder it may not change.
+std::vector<std::string> Outcomes(const std::string& call, int occurrence) {
+  std::vector<std::string> outcomes = {"EIO", "KILL"};
+  if (occurrence > 1)
+    return outcomes;
+  const std::string verb = call.substr(0, call.find(' '));
+  if (verb == "write") {
+    outcomes.insert(outcomes.end(), {"ENOSPC", "SHORT"});
+  } else if (verb == "fsync" || verb == "close") {
+    outcomes.push_back("ENOSPC");
+  } else if (verb != "read" && verb != "readdir" && verb != "fstat" &&
+             verb != "flock" && verb != "ftruncate" && verb != "pwrite") {
+    outcomes.push_back("EACCES");
+  }
+  return outcomes;
+}
+
 std::vector<Case> Explorer::Space(std::vector<Case>* faults) {
   // The client's own calls in a plain state, each failed or killed once per
-  // occurrence (up to the second).
+  // occurrence (up to the second); and a second start while each kind of
+  // deletion of the reset is under way.
   const DiskState plain = PlainState();
   std::vector<Fault> levels;
+  const auto seen = [&](const Fault& fault) {
+    return std::any_of(faults->begin(), faults->end(), [&](const Case& c) {
+      return c.fault.call == fault.call && c.fault.outcome == fault.outcome;
+    });
+  };
   for (bool announce : {false, true}) {
     for (const auto& [call, count] : RecordCalls(announce)) {
       for (int n = 1; n <= std::min(count, 2); ++n) {
-        for (const char* outcome : {"EIO", "KILL"}) {
+        for (const std::string& outcome : Outcomes(call, n)) {
           const Fault fault{call + "#" + std::to_string(n), outcome};
-          const bool seen =
-              std::any_of(faults->begin(), faults->end(), [&](const Case& c) {
-                return c.fault.call == fault.call &&
-                       c.fault.outcome == fault.outcome;
-              });
-          if (seen)
+          if (seen(fault))
             continue;
           faults->push_back({plain, announce, false, fault, "fault"});
           levels.push_back(fault);
         }
       }
+      const Fault stall{call + "#1", "STALL"};
+      if (announce && call.find(" data/ZTV/*") != std::string::npos &&
+          call.rfind("unlinkat", 0) == 0 && !seen(stall)) {
+        faults->push_back({plain, true, true, stall, "fault"});
+      }
     }
+  }
+  // The folders above the profile folder missing.
+  for (bool announce : {false, true}) {
+    Case missing{plain, announce, false, Fault(), "missing parent"};
+    missing.data_folder = false;
+    faults->push_back(missing);
   }
 
   // The kinds of every path, pairwise, with the two events.
@@ -420,8 +531,19 @@ std::vector<Case> Explorer::Space(std::vector<Case>* faults) {
   factors.push_back(2);  // announcement
   factors.push_back(2);  // second start
   const auto allowed = [](const Row& row) {
-    return row[kProfile] < 0 || row[kCookies] <= 0 ||
-           HoldsEntries(static_cast<Kind>(row[kProfile]));
+    for (int spot = 0; spot < kSpotCount; ++spot) {
+      if (row[spot] < 0)
+        continue;
+      const Kind kind = static_cast<Kind>(row[spot]);
+      if (!Fits(static_cast<Spot>(spot), kind))
+        return false;
+      if (InProfile(static_cast<Spot>(spot)) && kind != kAbsent &&
+          row[kProfile] >= 0 &&
+          !HoldsEntries(static_cast<Kind>(row[kProfile]))) {
+        return false;
+      }
+    }
+    return true;
   };
   const std::vector<Row> rows = PairwiseRows(factors, allowed);
   if (UncoveredPairs(factors, allowed, rows) != 0)
@@ -452,11 +574,12 @@ void Explorer::PlantMarker(const Sandbox& box,
     fs::remove(path / "explorer-marker");
 }
 
-std::vector<std::string> Explorer::Check(const std::string& folder,
+std::vector<std::string> Explorer::Check(const Sandbox& box,
+                                         const std::string& folder,
                                          const Tree& before,
                                          const Tree& after,
                                          const StartResult& start,
-                                         bool fault_kill) const {
+                                         const std::string& fault_met) const {
   std::vector<std::string> broken;
   const auto fail = [&broken](const std::string& what) {
     broken.push_back(what);
@@ -464,14 +587,19 @@ std::vector<std::string> Explorer::Check(const std::string& folder,
   const bool killed = start.exit_code == 128 + SIGKILL;
   if (!start.ended)
     fail("I5: the start never ended (blocked?)");
+  const bool fault_kill = fault_met == "KILL";
   if (start.exit_code != 0 && start.exit_code != 1 && !(killed && fault_kill)) {
     fail("the client ended with " + std::to_string(start.exit_code));
   }
 
   // I2: nothing but the client's own paths and the folder's entries.
-  const std::set<std::string> own = {
-      "row/bin/version.ini", "row/bin/version.ini.new",
-      "row/bin/update_error.log", "row/data/ZTV.lock", "row/fault-hit"};
+  const std::set<std::string> own = {"row/bin/version.ini",
+                                     "row/bin/version.ini.new",
+                                     "row/bin/version.ini.new.tmp",
+                                     "row/bin/update_error.log",
+                                     "row/bin/update_error.log.tmp",
+                                     "row/data/ZTV.lock",
+                                     "row/fault-hit"};
   // The folder's own entries, where it is a folder (or comes to be one).
   const Entry* folder_entry = folder.empty() ? nullptr : Find(before, folder);
   const bool is_folder =
@@ -481,8 +609,23 @@ std::vector<std::string> Explorer::Check(const std::string& folder,
     keys.insert(entry.first);
   for (const auto& entry : after)
     keys.insert(entry.first);
+  // What the engine reaches through a link or a bind mount in the folder
+  // is the engine's to write, but for what was planted there.
+  const auto engine_place = [&box](const std::string& key) {
+    return std::any_of(
+        box.engine_places().begin(), box.engine_places().end(),
+        [&key](const std::string& place) { return key.rfind(place, 0) == 0; });
+  };
+  for (const std::string& key : box.kept()) {
+    const Entry* was = Find(before, key);
+    const Entry* is = Find(after, key);
+    if (was && (!is || *was != *is))
+      fail("I2: " + key + ", on a mount or behind a link in the folder, " +
+           (is ? "changed" : "went"));
+  }
   for (const std::string& key : keys) {
-    const bool inside = is_folder && key.rfind(folder + "/", 0) == 0;
+    const bool inside =
+        (is_folder && key.rfind(folder + "/", 0) == 0) || engine_place(key);
     const bool folder_itself =
         is_folder && key == "row/data/ZTV" && folder == key;
     const bool scratch = killed && key.rfind("row/data/game.ztv", 0) == 0;
@@ -490,7 +633,10 @@ std::vector<std::string> Explorer::Check(const std::string& folder,
       continue;
     const Entry* was = Find(before, key);
     const Entry* is = Find(after, key);
-    if (!was || !is || *was != *is)
+    // The folders above the profile folder are made as the engine would.
+    const bool made_above = !was && is && is->type == 'd' &&
+                            (folder + "/").rfind(key + "/", 0) == 0;
+    if ((!was || !is || *was != *is) && !made_above)
       fail("I2: " + key + (was ? (is ? " changed" : " went") : " appeared"));
   }
 
@@ -555,6 +701,18 @@ std::vector<std::string> Explorer::Check(const std::string& folder,
       !PlayerCanRead(before, "row/bin/client_version.ini", true) && outdated) {
     fail("I5: an unreadable client version made the client outdated");
   }
+
+  // The log names the failure that decided the run: in a plain state, the
+  // error the fault gave.
+  const std::map<std::string, int> codes = {
+      {"EIO", EIO}, {"EACCES", EACCES}, {"ENOSPC", ENOSPC}};
+  const auto code = codes.find(fault_met);
+  const Entry* log = Find(after, "row/bin/update_error.log");
+  if (code != codes.end() && start.Noticed("ZTV - Error") && log &&
+      std::atoi(log->data.c_str()) != code->second) {
+    fail("the log names " + log->data.substr(0, log->data.find('\n')) +
+         ", not the " + fault_met + " that decided the run");
+  }
   return broken;
 }
 
@@ -562,7 +720,8 @@ std::vector<std::string> Explorer::Run(const Case& c, int index) {
   Sandbox box(work_.path() / ("case" + std::to_string(index)),
               other_disk_ / ("case" + std::to_string(index)), kPlayer);
   box.Build(c.state, cookies_, client_,
-            (c.announce ? newer_ : same_).Url("/login_standalone.html"));
+            (c.announce ? newer_ : same_).Url("/login_standalone.html"),
+            c.data_folder);
   const std::string folder = box.Resolve("data/ZTV");
   std::vector<std::string> broken;
   std::vector<StartResult> starts;
@@ -579,14 +738,26 @@ std::vector<std::string> Explorer::Run(const Case& c, int index) {
     }
     const bool has_marker =
         !folder.empty() && Find(before, folder + "/explorer-marker");
+    const Owned outside_before = PlayerOwned(work_.path());
     const StartResult start =
         Start(box, n == 0 ? c.fault : Fault(), n == 0 && c.second_start,
               "case" + std::to_string(index) + "-" + std::to_string(n), "");
     const Tree after = box.Snapshot();
+    const Owned outside_after = PlayerOwned(work_.path());
+    if (verbose_) {
+      std::cout << "  the player's files outside: " << outside_after.size()
+                << "\n";
+      for (const auto& entry : outside_after)
+        std::cout << "    " << entry.first << "\n";
+    }
+    for (const std::string& what :
+         OutsideChanges(outside_before, outside_after)) {
+      broken.push_back("start " + std::to_string(n + 1) + ": I2: " + what);
+    }
     if (n == 0 && fs::exists(box.row() / "fault-hit"))
       ++faults_met_;
-    for (const std::string& what : Check(folder, before, after, start,
-                                         n == 0 && c.fault.outcome == "KILL")) {
+    for (const std::string& what : Check(box, folder, before, after, start,
+                                         n == 0 ? FaultMet(box, c) : "")) {
       broken.push_back("start " + std::to_string(n + 1) + ": " + what);
     }
     if (start.second_started && start.second_exit != 0) {

@@ -13,8 +13,10 @@
 //                     "<call> <path>"
 //   ZTV_FAULT_AT      "<call> <path>#<n>:<outcome>": the n-th such call
 //                     fails with errno EIO, EACCES or ENOSPC, or the process
-//                     is killed there (KILL). "<root>/fault-hit" is written
-//                     when it happens.
+//                     is killed there (KILL), or a write writes only half
+//                     (SHORT), or the call waits two seconds before it runs
+//                     (STALL), for another start to come meanwhile.
+//                     "<root>/fault-hit" is written when it happens.
 #include <dirent.h>
 #include <dlfcn.h>
 #include <errno.h>
@@ -41,6 +43,10 @@ template <typename F>
 F Next(const char* name) {
   return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
 }
+
+// What Count returns for outcomes that let the call run: a write cut short,
+// and any other call.
+constexpr int kShortWrite = -1;
 
 using OpenAt = int (*)(int, const char*, int, ...);
 using Write = ssize_t (*)(int, const void*, size_t);
@@ -122,6 +128,18 @@ class Shim {
     return FromProgram(caller) ? Count(call, relative) : 0;
   }
 
+  // A duplicate is the same file, listed through as closedir does.
+  void Duplicated(int fd, int copy) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto it = fds_.find(fd);
+    if (copy < 0)
+      return;
+    if (it != fds_.end())
+      fds_[copy] = it->second;
+    else
+      fds_.erase(copy);
+  }
+
   // A descriptor closed inside the C library, as closedir does, is no longer
   // the file it was.
   void Forget(int fd) {
@@ -196,6 +214,12 @@ class Shim {
     Append(root_ + "/fault-hit", key + ":" + outcome_ + "\n");
     if (outcome_ == "KILL")
       raise(SIGKILL);
+    if (outcome_ == "STALL") {
+      sleep(2);
+      return 0;
+    }
+    if (outcome_ == "SHORT")
+      return kShortWrite;
     if (outcome_ == "EIO")
       return EIO;
     if (outcome_ == "EACCES")
@@ -232,7 +256,7 @@ class Shim {
 // Runs |call| unless the shim fails it.
 template <typename Call>
 auto Guard(int error, Call call) -> decltype(call()) {
-  if (error != 0) {
+  if (error > 0) {
     errno = error;
     return -1;
   }
@@ -301,6 +325,27 @@ int fstatat(int dirfd, const char* path, struct stat* info, int flags) {
                [&] { return Next<F>("fstatat")(dirfd, path, info, flags); });
 }
 
+int statx(int dirfd,
+          const char* path,
+          int flags,
+          unsigned mask,
+          struct statx* info) {
+  using F = int (*)(int, const char*, int, unsigned, struct statx*);
+  // With an empty path the descriptor itself is looked at.
+  const int error = (flags & AT_EMPTY_PATH) && path && path[0] == '\0'
+                        ? Shim::Get().EnterFd(CALLER, "statx", dirfd)
+                        : Shim::Get().Enter(CALLER, "statx", dirfd, path);
+  return Guard(
+      error, [&] { return Next<F>("statx")(dirfd, path, flags, mask, info); });
+}
+
+int dup(int fd) {
+  using F = int (*)(int);
+  const int copy = Next<F>("dup")(fd);
+  Shim::Get().Duplicated(fd, copy);
+  return copy;
+}
+
 int fstat(int fd, struct stat* info) {
   using F = int (*)(int, struct stat*);
   return Guard(Shim::Get().EnterFd(CALLER, "fstat", fd),
@@ -345,8 +390,10 @@ ssize_t read(int fd, void* data, size_t size) {
 }
 
 ssize_t write(int fd, const void* data, size_t size) {
-  return Guard(Shim::Get().EnterFd(CALLER, "write", fd),
-               [&] { return Next<Write>("write")(fd, data, size); });
+  const int error = Shim::Get().EnterFd(CALLER, "write", fd);
+  if (error == kShortWrite && size > 1)
+    size /= 2;
+  return Guard(error, [&] { return Next<Write>("write")(fd, data, size); });
 }
 
 ssize_t pwrite(int fd, const void* data, size_t size, off_t offset) {
@@ -376,7 +423,7 @@ int flock(int fd, int operation) {
 struct dirent* readdir(DIR* dir) {
   using F = struct dirent* (*)(DIR*);
   const int error = Shim::Get().EnterFd(CALLER, "readdir", dirfd(dir));
-  if (error != 0) {
+  if (error > 0) {
     errno = error;
     return nullptr;
   }
@@ -393,7 +440,7 @@ int close(int fd) {
   // A failed close still releases the descriptor.
   const int error = Shim::Get().EnterFd(CALLER, "close", fd);
   const int result = Next<Close>("close")(fd);
-  if (error == 0)
+  if (error <= 0)
     return result;
   errno = error;
   return -1;

@@ -1,12 +1,11 @@
 #include "qtcef/src/network/preferences.h"
 
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStringList>
 
 #include "qtcef/src/network/preference_registry.h"
+#include "qtcef/src/network/profile_file.h"
 #include "qtcef/src/runtime/string_util.h"
 
 namespace qtcef {
@@ -153,10 +152,10 @@ bool Preferences::Set(const std::string& name,
 }
 
 void Preferences::Load() {
-  QFile file(file_);
-  if (file_.isEmpty() || !file.open(QIODevice::ReadOnly))
+  if (file_.isEmpty())
     return;
-  const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+  const QJsonObject root =
+      QJsonDocument::fromJson(ReadProfileFile(file_)).object();
   for (const PreferenceInfo& info : RegisteredPreferences()) {
     const QStringList path = QString(info.name).split('.');
     QJsonValue json = root;
@@ -176,11 +175,7 @@ void Preferences::Flush() {
   for (const auto& entry : values_)
     SetPath(root, QString::fromStdString(entry.first).split('.'),
             ToJson(entry.second));
-  QSaveFile file(file_);
-  if (file.open(QIODevice::WriteOnly)) {
-    file.write(QJsonDocument(root).toJson());
-    file.commit();
-  }
+  ReplaceProfileFile(file_, QJsonDocument(root).toJson());
 }
 
 }  // namespace qtcef

@@ -127,6 +127,9 @@ Engine::Engine(CefRefPtr<CefApp> app)
   if (!getenv("QT_QPA_PLATFORM"))
     setenv("QT_QPA_PLATFORM", "xcb", 1);
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  // Qt would keep compiled shaders under the user's cache folder, outside
+  // the profile; they are quick to make again.
+  QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
   // Qt WebEngine's start-up dump and its other notes at info level are off
   // unless QT_LOGGING_RULES, which takes precedence, turns them back on.
   QLoggingCategory::setFilterRules(

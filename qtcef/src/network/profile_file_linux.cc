@@ -1,0 +1,73 @@
+#include "qtcef/src/network/profile_file.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include <QFile>
+
+namespace qtcef {
+
+namespace {
+
+bool WriteAll(int fd, const QByteArray& bytes) {
+  for (qsizetype done = 0; done < bytes.size();) {
+    const ssize_t written = write(fd, bytes.constData() + done,
+                                  static_cast<size_t>(bytes.size() - done));
+    if (written > 0)
+      done += written;
+    else if (errno != EINTR)
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+QByteArray ReadProfileFile(const QString& path) {
+  QByteArray bytes;
+  const QByteArray name = QFile::encodeName(path);
+  const int fd =
+      open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0)
+    return bytes;
+  struct stat info;
+  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+    char buffer[4096];
+    for (;;) {
+      const ssize_t got = read(fd, buffer, sizeof(buffer));
+      if (got > 0) {
+        bytes.append(buffer, got);
+      } else if (got == 0 || errno != EINTR) {
+        if (got < 0)
+          bytes.clear();
+        break;
+      }
+    }
+  }
+  close(fd);
+  return bytes;
+}
+
+bool ReplaceProfileFile(const QString& path, const QByteArray& bytes) {
+  const QByteArray name = QFile::encodeName(path);
+  const QByteArray temporary = name + ".tmp";
+  if (unlink(temporary.constData()) != 0 && errno != ENOENT)
+    return false;
+  const int fd = open(temporary.constData(),
+                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                      0600);
+  if (fd < 0)
+    return false;
+  bool written = WriteAll(fd, bytes) && fsync(fd) == 0;
+  written = close(fd) == 0 && written;
+  if (written && rename(temporary.constData(), name.constData()) == 0)
+    return true;
+  unlink(temporary.constData());
+  return false;
+}
+
+}  // namespace qtcef
