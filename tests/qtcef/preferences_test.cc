@@ -1,6 +1,10 @@
 // Preferences: known names only, type-checked, kept as nested JSON.
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "gtest/gtest.h"
@@ -63,6 +67,55 @@ TEST(qtcef_Preferences, SavedValuesComeBackAtTheNextStart) {
   qtcef::Preferences reloaded(file);
   EXPECT_FALSE(reloaded.Get(kPlugins)->GetBool());
   EXPECT_EQ(reloaded.Get(kContent)->GetInt(), 2);
+}
+
+// The file in the profile folder may be anything the player's programs put
+// there: it is read only when it is a regular file of its own, never waited
+// on, and saved as a new file, so nothing outside the folder changes.
+TEST(qtcef_Preferences, NeverReachOutsideNorWaitOnAPipe) {
+  const std::string saved =
+      "{\"profile\":{\"default_content_setting_values\":{\"plugins\":2}}}";
+  const int unset = qtcef::Preferences(QString()).Get(kContent)->GetInt();
+  const struct {
+    const char* label;
+    int (*make)(const char* outside, const char* file);
+    bool read;  // whether what stands there is read
+  } cases[] = {
+      {"a pipe",
+       [](const char*, const char* file) { return mkfifo(file, 0600); }, false},
+      {"a link",
+       [](const char* outside, const char* file) {
+         return symlink(outside, file);
+       },
+       false},
+      {"a second name",
+       [](const char* outside, const char* file) {
+         return link(outside, file);
+       },
+       true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    QTemporaryDir dir;
+    const QByteArray outside = QFile::encodeName(dir.filePath("outside"));
+    const QString file = dir.filePath("Preferences");
+    QFile written(dir.filePath("outside"));
+    ASSERT_TRUE(written.open(QIODevice::WriteOnly));
+    written.write(QByteArray::fromStdString(saved));
+    written.close();
+    ASSERT_EQ(c.make(outside.constData(), QFile::encodeName(file).constData()),
+              0);
+    std::string error;
+    {
+      qtcef::Preferences preferences(file);
+      EXPECT_EQ(preferences.Get(kContent)->GetInt(), c.read ? 2 : unset);
+      ASSERT_TRUE(preferences.Set(kContent, Int(1), &error));
+    }
+    QFile kept(dir.filePath("outside"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll().toStdString(), saved);
+    EXPECT_EQ(qtcef::Preferences(file).Get(kContent)->GetInt(), 1);
+  }
 }
 
 }  // namespace

@@ -20,6 +20,11 @@ QByteArray ReadProfileFile(const QString& path);
 // |path| is replaced, never followed. Returns whether it succeeded.
 bool ReplaceProfileFile(const QString& path, const QByteArray& bytes);
 
+// Removes the folder |path| with everything in it. A link at |path| or
+// inside is removed as a link and never followed, and nothing mounted
+// inside is entered.
+void RemoveFolderTree(const QString& path);
+
 }  // namespace qtcef
 
 #endif  // QTCEF_SRC_NETWORK_PROFILE_FILE_H_

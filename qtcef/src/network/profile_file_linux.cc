@@ -1,11 +1,14 @@
 #include "qtcef/src/network/profile_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
+#include <vector>
 
 #include <QFile>
 
@@ -23,6 +26,43 @@ bool WriteAll(int fd, const QByteArray& bytes) {
       return false;
   }
   return true;
+}
+
+// Removes every entry of the open folder |dir| that is on the disk |disk|.
+void RemoveEntries(int dir, dev_t disk) {
+  std::vector<std::string> names;
+  const int listed = dup(dir);
+  DIR* listing = listed < 0 ? nullptr : fdopendir(listed);
+  if (!listing) {
+    if (listed >= 0)
+      close(listed);
+    return;
+  }
+  while (const dirent* entry = readdir(listing)) {
+    const std::string name = entry->d_name;
+    if (name != "." && name != "..")
+      names.push_back(name);
+  }
+  closedir(listing);
+  for (const std::string& name : names) {
+    struct stat info;
+    if (fstatat(dir, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+        info.st_dev != disk) {
+      continue;
+    }
+    if (!S_ISDIR(info.st_mode)) {
+      unlinkat(dir, name.c_str(), 0);
+      continue;
+    }
+    const int sub = openat(dir, name.c_str(),
+                           O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (sub < 0)
+      continue;
+    if (fstat(sub, &info) == 0 && info.st_dev == disk)
+      RemoveEntries(sub, disk);
+    close(sub);
+    unlinkat(dir, name.c_str(), AT_REMOVEDIR);
+  }
 }
 
 }  // namespace
@@ -57,9 +97,9 @@ bool ReplaceProfileFile(const QString& path, const QByteArray& bytes) {
   const QByteArray temporary = name + ".tmp";
   if (unlink(temporary.constData()) != 0 && errno != ENOENT)
     return false;
-  const int fd = open(temporary.constData(),
-                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                      0600);
+  const int fd =
+      open(temporary.constData(),
+           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0)
     return false;
   bool written = WriteAll(fd, bytes) && fsync(fd) == 0;
@@ -68,6 +108,21 @@ bool ReplaceProfileFile(const QString& path, const QByteArray& bytes) {
     return true;
   unlink(temporary.constData());
   return false;
+}
+
+void RemoveFolderTree(const QString& path) {
+  const QByteArray name = QFile::encodeName(path);
+  const int fd =
+      open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) {
+    unlink(name.constData());
+    return;
+  }
+  struct stat info;
+  if (fstat(fd, &info) == 0)
+    RemoveEntries(fd, info.st_dev);
+  close(fd);
+  rmdir(name.constData());
 }
 
 }  // namespace qtcef

@@ -9,6 +9,7 @@
 
 #include "qtcef/src/browser/browser_host_impl.h"
 #include "qtcef/src/network/profile.h"
+#include "qtcef/src/network/profile_file.h"
 #include "qtcef/src/network/request_context_impl.h"
 #include "qtcef/src/process/browser_threads.h"
 #include "qtcef/src/process/chromium_flags.h"
@@ -151,7 +152,7 @@ Engine::~Engine() {
   for (const QStringList& folders : created_folders_) {
     if (folders.isEmpty())
       continue;
-    QDir(folders.front()).removeRecursively();
+    RemoveFolderTree(folders.front());
     for (qsizetype i = 1; i < folders.size(); ++i)
       QDir().rmdir(folders[i]);
   }
