@@ -57,12 +57,13 @@ int Reset(const UsedProfileFolder& profile_folder) {
   if (error != 0 || had_cookies)
     return error;
   // A folder without a cookie file goes too, once it is closed; a link that
-  // stands for the folder is the player's and stays, with its folder empty.
+  // stands for the folder is the player's and stays, with its folder empty,
+  // and so does a folder that is busy (a mount point, one open elsewhere).
   PathKind kind = PathKind::kAbsent;
   error = ProbePath(profile_folder.path, &kind);
   if (error == 0 && kind == PathKind::kFolder)
     error = RemoveEmptyFolder(profile_folder.path);
-  return error;
+  return error == kInUseError ? 0 : error;
 }
 
 // Reset, record and notice; any failure is reported, and what was prepared

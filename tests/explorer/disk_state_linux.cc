@@ -202,10 +202,21 @@ void Sandbox::Make(Spot spot, Kind kind, const std::string& content) {
       if (kind != kFolder)
         protect_.emplace_back(path, kind);
       break;
-    case kHardLink:
-      WriteFileBytes(here, content);
-      fs::create_hard_link(here, path);
+    case kHardLink: {
+      // The second name is on the same disk as the first, outside the
+      // folder; a folder that is a disk of its own gets a plain file.
+      std::error_code error;
+      for (const fs::path& other_name : {here, there}) {
+        WriteFileBytes(other_name, content);
+        fs::create_hard_link(other_name, path, error);
+        if (!error)
+          break;
+        fs::remove(other_name);
+      }
+      if (error)
+        WriteFileBytes(path, content);
       break;
+    }
     case kMountTmpfs:
       fs::create_directories(path);
       if (mount("ztv-explorer", path.c_str(), "tmpfs", 0, "size=8m") == 0)
