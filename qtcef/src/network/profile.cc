@@ -10,6 +10,7 @@
 #include <QWebEngineSettings>
 
 #include "qtcef/src/network/preference_registry.h"
+#include "qtcef/src/network/profile_file.h"
 #include "qtcef/src/process/engine.h"
 
 namespace qtcef {
@@ -25,17 +26,6 @@ const char kStorageName[] = "qtcef";
 // How long closing a profile waits for Chromium to close its cookie store;
 // it takes a few milliseconds.
 constexpr qint64 kCookieStoreCloseTimeoutMs = 5000;
-
-// Whether a descriptor of this process refers to |file|.
-bool IsOpenInThisProcess(const QString& file) {
-  const QDir descriptors("/proc/self/fd");
-  for (const QString& name :
-       descriptors.entryList(QDir::Files | QDir::System)) {
-    if (QFile::symLinkTarget(descriptors.filePath(name)) == file)
-      return true;
-  }
-  return false;
-}
 
 QWebEngineProfile* CreateQtProfile(const ProfileOptions& options) {
   if (options.path.isEmpty())
@@ -128,9 +118,7 @@ void Profile::Close() {
     return;
   cookies_.reset();
   const QString cookie_file =
-      path_.isEmpty()
-          ? QString()
-          : QFileInfo(QDir(path_).filePath("Cookies")).canonicalFilePath();
+      path_.isEmpty() ? QString() : QDir(path_).filePath("Cookies");
   delete qt_profile_;
   qt_profile_ = nullptr;
   // Chromium closes the cookie store, writing the cookies it still holds,

@@ -20,6 +20,10 @@ QByteArray ReadProfileFile(const QString& path);
 // |path| is replaced, never followed. Returns whether it succeeded.
 bool ReplaceProfileFile(const QString& path, const QByteArray& bytes);
 
+// Whether a descriptor of this process refers to the file |path|; false
+// when nothing is there.
+bool IsOpenInThisProcess(const QString& path);
+
 // Removes the folder |path| with everything in it. A link at |path| or
 // inside is removed as a link and never followed, and nothing mounted
 // inside is entered.

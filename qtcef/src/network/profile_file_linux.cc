@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -108,6 +109,30 @@ bool ReplaceProfileFile(const QString& path, const QByteArray& bytes) {
     return true;
   unlink(temporary.constData());
   return false;
+}
+
+bool IsOpenInThisProcess(const QString& path) {
+  struct stat file;
+  if (stat(QFile::encodeName(path).constData(), &file) != 0)
+    return false;
+  DIR* descriptors = opendir("/proc/self/fd");
+  if (!descriptors)
+    return false;
+  const int own = dirfd(descriptors);
+  bool found = false;
+  // fstat of each descriptor, rather than reading its link: Chromium holds
+  // hundreds, and this runs every millisecond while the store closes.
+  while (const dirent* entry = readdir(descriptors)) {
+    struct stat info;
+    const int fd = atoi(entry->d_name);
+    if (entry->d_name[0] != '.' && fd != own && fstat(fd, &info) == 0 &&
+        info.st_dev == file.st_dev && info.st_ino == file.st_ino) {
+      found = true;
+      break;
+    }
+  }
+  closedir(descriptors);
+  return found;
 }
 
 void RemoveFolderTree(const QString& path) {
