@@ -336,12 +336,6 @@ int OpenedFolder::Open(const std::filesystem::path& path) {
   return 0;
 }
 
-int OpenedFolder::Open(const std::filesystem::path& path,
-                       const FolderIdentity& expected) {
-  const int error = Open(path);
-  return error == 0 && identity_ != expected ? kFolderReplacedError : error;
-}
-
 int OpenedFolder::List(std::vector<std::filesystem::path>* names,
                        std::filesystem::path* cookies) const {
   names->clear();

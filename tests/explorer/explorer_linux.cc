@@ -165,13 +165,14 @@ DiskState PlainState() {
 // What the player owns outside the install, by path: its mode, size and
 // time of change. The places are every one the player may write to on
 // these machines (found once by trying each folder as uid 65534): the
-// shared temporary folders and the player's home and runtime folders.
+// shared temporary and lock folders and the player's home and runtime
+// folders.
 using Owned = std::map<std::string, std::string>;
 
 Owned PlayerOwned(const fs::path& work) {
   Owned owned;
-  const fs::path roots[] = {"/tmp", "/var/tmp", "/dev/shm", work / "home",
-                            work / "runtime"};
+  const fs::path roots[] = {"/tmp",      "/var/tmp",    "/dev/shm",
+                            "/run/lock", work / "home", work / "runtime"};
   for (const fs::path& root : roots) {
     std::error_code error;
     for (fs::recursive_directory_iterator
@@ -471,22 +472,22 @@ std::map<std::string, int> Explorer::RecordCalls(bool announce) {
   return counts;
 }
 
-// How each of the client's calls is made to fail: every call with EIO or a
-// kill, and each also with the errors that its kind of call meets on a full
-// disk or a folder it may not change.
+// How each of the client's calls is made to fail: every first call with EIO
+// or a kill, and with the errors its kind of call meets on a full disk or in
+// a folder it may not change; a second call of the same kind with EIO.
 std::vector<std::string> Outcomes(const std::string& call, int occurrence) {
-  std::vector<std::string> outcomes = {"EIO", "KILL"};
   if (occurrence > 1)
-    return outcomes;
+    return {"EIO"};
+  std::vector<std::string> outcomes = {"EIO", "KILL"};
   const std::string verb = call.substr(0, call.find(' '));
-  if (verb == "write") {
+  if (verb == "write")
     outcomes.insert(outcomes.end(), {"ENOSPC", "SHORT"});
-  } else if (verb == "fsync" || verb == "close") {
+  else if (verb == "fsync")
     outcomes.push_back("ENOSPC");
-  } else if (verb != "read" && verb != "readdir" && verb != "fstat" &&
-             verb != "flock" && verb != "ftruncate" && verb != "pwrite") {
+  else if (verb == "open" || verb == "openat" || verb == "mkdir" ||
+           verb == "rename" || verb == "unlink" || verb == "unlinkat" ||
+           verb == "rmdirat" || verb == "rmdir")
     outcomes.push_back("EACCES");
-  }
   return outcomes;
 }
 
