@@ -79,6 +79,8 @@ int RunClient(const CefMainArgs& main_args) {
             given_up = {MakeFolderAndIdentify(profile_folder, &used.identity),
                         profile_folder};
           }
+          if (given_up.code == 0)
+            given_up = SeparateCookieFile(profile_folder);
           break;
         case ProfileLock::Result::kHeldElsewhere:
           lock.ShowHolder();

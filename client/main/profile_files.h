@@ -123,6 +123,10 @@ class OpenedFolder {
 // Removes the empty folder |folder| (not a link standing for one).
 int RemoveEmptyFolder(const std::filesystem::path& folder);
 
+// Sets |names| to how many names the file |path| has (hard links), not
+// following a link.
+int CountNames(const std::filesystem::path& path, unsigned* names);
+
 // Sets |in_use| to whether the file |path| is still open: by this process on
 // Linux; by anyone on Windows, which cannot tell the two apart.
 int IsFileStillOpen(const std::filesystem::path& path, bool* in_use);

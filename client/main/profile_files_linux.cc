@@ -317,6 +317,14 @@ int RemoveEmptyFolder(const std::filesystem::path& folder) {
   return rmdir(folder.c_str()) == 0 ? 0 : errno;
 }
 
+int CountNames(const std::filesystem::path& path, unsigned* names) {
+  struct stat info;
+  if (lstat(path.c_str(), &info) != 0)
+    return errno;
+  *names = static_cast<unsigned>(info.st_nlink);
+  return 0;
+}
+
 int IsFileStillOpen(const std::filesystem::path& path, bool* in_use) {
   *in_use = false;
   struct stat file;

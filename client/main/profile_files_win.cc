@@ -376,6 +376,20 @@ int RemoveEmptyFolder(const std::filesystem::path& folder) {
   return RemoveDirectoryW(ExtendedLengthPath(folder).c_str()) ? 0 : LastError();
 }
 
+int CountNames(const std::filesystem::path& path, unsigned* names) {
+  OpenEntry file;
+  file.handle = CreateFileW(
+      ExtendedLengthPath(path).c_str(), FILE_READ_ATTRIBUTES,
+      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+      OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS,
+      nullptr);
+  if (file.handle == INVALID_HANDLE_VALUE)
+    return LastError();
+  const int error = file.Describe();
+  *names = file.info.nNumberOfLinks;
+  return error;
+}
+
 int IsFileStillOpen(const std::filesystem::path& path, bool* in_use) {
   // Windows cannot list a process's handles by file; a file that cannot be
   // opened without sharing is still open somewhere, which is the same

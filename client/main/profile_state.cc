@@ -1,7 +1,9 @@
 #include "client/main/profile_state.h"
 
+#include <string>
 #include <vector>
 
+#include "client/main/file_replacement.h"
 #include "client/main/profile_files.h"
 
 namespace fs = std::filesystem;
@@ -54,6 +56,23 @@ FileError CheckProfileFolder(const fs::path& folder) {
       return {error, set_aside};
   }
   return FileError();
+}
+
+FileError SeparateCookieFile(const fs::path& folder) {
+  const fs::path cookies = folder / kCookieFileName;
+  PathKind kind = PathKind::kAbsent;
+  int error = ProbePath(cookies, &kind);
+  unsigned names = 1;
+  if (error == 0 && kind == PathKind::kFile)
+    error = CountNames(cookies, &names);
+  if (error == 0 && names > 1) {
+    std::string bytes;
+    bool found = true;
+    error = ReadRegularFile(cookies, &bytes, &found);
+    if (error == 0)
+      error = ReplaceFileDurably(cookies, bytes);
+  }
+  return error == 0 ? FileError() : FileError{error, cookies};
 }
 
 int HoldsOnlyCookies(const OpenedFolder& folder, bool* only) {

@@ -20,6 +20,12 @@ extern const char kCookieFileName[];
 // player's own waits elsewhere.
 FileError CheckProfileFolder(const std::filesystem::path& folder);
 
+// Gives the cookie file in |folder| a file of its own, with the same bytes,
+// when it has a second name elsewhere (a backup made of hard links): the
+// engine writes the store in place, and would change that other file too.
+// Only under the folder's lock, before the engine opens the store.
+FileError SeparateCookieFile(const std::filesystem::path& folder);
+
 // Sets |only| to whether |folder| holds nothing but its cookie file, or is
 // not there at all. An error when that cannot be told.
 int HoldsOnlyCookies(const std::filesystem::path& folder, bool* only);

@@ -195,6 +195,23 @@ TEST_F(ClientMainTest, VersionRecordedWhileTheLockWasAwaitedCounts) {
   EXPECT_EQ(ReadFileBytes("version.ini"), "77");
 }
 
+// The engine writes its cookie store in place: one with a second name
+// elsewhere (a backup of hard links) gets a file of its own first, with the
+// same bytes, so the backup stays as it was.
+TEST_F(ClientMainTest, CookieFileWithASecondNameGetsItsOwn) {
+  ScopedProfileBase base(dir() / "data");
+  fs::create_directories(Profile());
+  WriteFileBytes(dir() / "backup", "session=abc");
+  fs::create_hard_link(dir() / "backup", Profile() / "Cookies");
+  WriteFileBytes("version.ini", "76");
+  PageSession({});
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(fs::hard_link_count(Profile() / "Cookies"), 1u);
+  EXPECT_EQ(fs::hard_link_count(dir() / "backup"), 1u);
+  EXPECT_EQ(ReadFileBytes(Profile() / "Cookies"), "session=abc");
+  EXPECT_FALSE(CallsStartingWith("CefInitialize").empty());
+}
+
 // Every state of the folder, its cookie store and a store an earlier version
 // set aside: the engine gets the folder only when the player's store is in
 // it or nowhere; otherwise the run keeps its cookies in memory, touches

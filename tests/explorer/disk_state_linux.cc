@@ -14,7 +14,7 @@ namespace {
 const char* const kSpotPaths[kSpotCount] = {"data/ZTV",
                                             "data/ZTV/Cookies",
                                             "data/ZTV/Preferences",
-                                            "data/ZTV/Cache",
+                                            "data/ZTV/IndexedDB",
                                             "data/ZTV.Cookies",
                                             "bin/version.ini",
                                             "bin/version.ini.new",
@@ -101,14 +101,14 @@ bool HoldsEntries(Kind profile) {
 }
 
 bool Fits(Spot spot, Kind kind) {
-  const bool folder = spot == kProfile || spot == kCache;
+  const bool folder = spot == kProfile || spot == kIndexedDb;
   if (kind == kMountTmpfs || kind == kMountBind)
     return folder;
   return kind != kHardLink || !folder;
 }
 
 bool InProfile(Spot spot) {
-  return spot == kCookies || spot == kPreferences || spot == kCache;
+  return spot == kCookies || spot == kPreferences || spot == kIndexedDb;
 }
 
 Sandbox::Sandbox(const fs::path& row, const fs::path& other, uid_t player)
@@ -193,7 +193,7 @@ void Sandbox::Make(Spot spot, Kind kind, const std::string& content) {
     case kUnreadable:
     case kReadOnly:
     case kImmutable:
-      if (is_profile || (spot == kCache && kind == kFolder))
+      if (is_profile || (spot == kIndexedDb && kind == kFolder))
         fill(path, false);
       else if (kind == kFolder)
         fs::create_directories(path);
@@ -241,8 +241,8 @@ void Sandbox::Make(Spot spot, Kind kind, const std::string& content) {
     case kLinkToFolderHere:
     case kLinkToFolderOther: {
       const fs::path target = kind == kLinkToFolderHere ? here : there;
-      fill(target, spot == kCache);
-      if (spot == kCache)
+      fill(target, spot == kIndexedDb);
+      if (spot == kIndexedDb)
         engine_places_.push_back(Key(target) + "/");
       fs::create_symlink(target, path);
       break;

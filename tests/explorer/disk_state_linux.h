@@ -13,7 +13,7 @@ enum Spot {
   kProfile,
   kCookies,
   kPreferences,  // the engine layer's own file in the folder
-  kCache,        // one of Chromium's entries in the folder
+  kIndexedDb,    // one of Chromium's entries in the folder, idle in these runs
   kSetAside,
   kVersion,
   kPrepared,

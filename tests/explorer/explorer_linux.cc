@@ -155,7 +155,7 @@ bool PlayerCanRead(const Tree& tree, const std::string& key, bool follow) {
 DiskState PlainState() {
   DiskState state(kSpotCount, kFile);
   state[kProfile] = kFolder;
-  state[kCache] = kFolder;
+  state[kIndexedDb] = kFolder;
   state[kSetAside] = kAbsent;
   state[kPrepared] = kAbsent;
   state[kLog] = kAbsent;
