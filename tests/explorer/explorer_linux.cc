@@ -216,8 +216,10 @@ void EndPlayerProcesses() {
   }
 }
 
-// What changed among the player's files outside the install, but for what
-// libraries below the client keep there.
+// What changed among the player's files outside the install, but for
+// Chromium's shared memory, which it unlinks as soon as it has mapped it and
+// which a process ended abruptly at that moment leaves behind (the explorer
+// kills whatever is left of each start).
 std::vector<std::string> OutsideChanges(const Owned& before,
                                         const Owned& after) {
   std::set<std::string> keys;
@@ -229,8 +231,11 @@ std::vector<std::string> OutsideChanges(const Owned& before,
   for (const std::string& key : keys) {
     auto was = before.find(key);
     auto is = after.find(key);
-    if (was != before.end() && is != after.end() && was->second == is->second)
+    if ((was != before.end() && is != after.end() &&
+         was->second == is->second) ||
+        key.rfind("/dev/shm/.org.chromium.Chromium.", 0) == 0) {
       continue;
+    }
     changes.push_back(key + (was == before.end() ? " appeared"
                              : is == after.end() ? " went"
                                                  : " changed"));
