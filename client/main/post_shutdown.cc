@@ -24,6 +24,9 @@ int DeleteAllButCookies(const OpenedFolder& folder, bool* had_cookies) {
   std::vector<fs::path> names;
   fs::path cookies;
   int error = folder.List(&names, &cookies);
+  // Without knowing which entry is the cookie file, nothing is deleted.
+  if (error != 0)
+    return error;
   *had_cookies = !cookies.empty();
   for (const fs::path& name : names) {
     if (name == cookies)

@@ -285,27 +285,27 @@ int OpenedFolder::List(std::vector<std::filesystem::path>* names,
   int error = ListNames(dir, &found);
   if (error != 0)
     return error;
-  names->assign(found.begin(), found.end());
   // The engine opens "Cookies" by that name; on a disk that ignores case it
   // reaches the entry listed under another case, which is the same file.
   struct statx store;
   error = StatAt(dir, "Cookies", &store);
-  if (error == ENOENT || (error == 0 && !S_ISREG(store.stx_mode)))
-    return 0;
-  if (error != 0)
+  if (error != 0 && error != ENOENT)
     return error;
-  if (std::find(found.begin(), found.end(), "Cookies") != found.end()) {
+  const bool has_store = error == 0 && S_ISREG(store.stx_mode);
+  if (has_store &&
+      std::find(found.begin(), found.end(), "Cookies") != found.end()) {
     *cookies = "Cookies";
-    return 0;
   }
-  for (const std::string& name : found) {
+  // What cannot be looked at might be the store: nothing is told then.
+  for (size_t i = 0; has_store && cookies->empty() && i < found.size(); ++i) {
     struct statx entry;
-    if (StatAt(dir, name.c_str(), &entry) == 0 &&
-        IdentityOf(entry) == IdentityOf(store)) {
-      *cookies = name;
-      break;
-    }
+    error = StatAt(dir, found[i].c_str(), &entry);
+    if (error != 0)
+      return error;
+    if (IdentityOf(entry) == IdentityOf(store))
+      *cookies = found[i];
   }
+  names->assign(found.begin(), found.end());
   return 0;
 }
 

@@ -344,27 +344,27 @@ int OpenedFolder::List(std::vector<std::filesystem::path>* names,
   int error = ListNames(AsHandle(handle_), &found);
   if (error != 0)
     return error;
-  names->assign(found.begin(), found.end());
-  if (std::find(found.begin(), found.end(), L"Cookies") != found.end()) {
-    *cookies = L"Cookies";
-    return 0;
-  }
   // The engine opens "Cookies" without regard to case, so an entry listed
   // as "cookies" is its store: the one that is the same file.
   OpenEntry store;
   error = OpenAt(AsHandle(handle_), L"Cookies", 0, &store);
-  if (IsNotFound(error) || (error == 0 && !store.IsFile()))
-    return 0;
-  if (error != 0)
+  if (error != 0 && !IsNotFound(error))
     return error;
-  for (const std::wstring& name : found) {
-    OpenEntry entry;
-    if (OpenAt(AsHandle(handle_), name, 0, &entry) == 0 &&
-        entry.Identity() == store.Identity()) {
-      *cookies = name;
-      break;
-    }
+  const bool has_store = error == 0 && store.IsFile();
+  if (has_store &&
+      std::find(found.begin(), found.end(), L"Cookies") != found.end()) {
+    *cookies = L"Cookies";
   }
+  // What cannot be looked at might be the store: nothing is told then.
+  for (size_t i = 0; has_store && cookies->empty() && i < found.size(); ++i) {
+    OpenEntry entry;
+    error = OpenAt(AsHandle(handle_), found[i], 0, &entry);
+    if (error != 0)
+      return error;
+    if (entry.Identity() == store.Identity())
+      *cookies = found[i];
+  }
+  names->assign(found.begin(), found.end());
   return 0;
 }
 

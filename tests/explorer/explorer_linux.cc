@@ -18,9 +18,10 @@
 // calls, recorded in two plain runs, each made to fail (EIO) or to kill the
 // client in a run of its own, and in turn in every third pairwise case.
 //
-// Usage: ztv_explorer <client> <fault shim> [--sample N | --case N]. Runs as
-// root, which it needs to start the client as an unprivileged player, mount the
-// second disk and make files immutable.
+// Usage: ztv_explorer <client> <fault shim> [--sample N | --case N[,N...]]
+// (--case tells each start in full). Runs as root, which it needs to start
+// the client as an unprivileged player, mount the second disk and make files
+// immutable.
 #include <signal.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -52,6 +53,10 @@ using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
 namespace {
+
+// Where the engine keeps its scratch folder in the install:
+// $XDG_DATA_HOME/<program>/QtWebEngine/qtcef.
+const char kScratchParent[] = "row/data/game.ztv";
 
 // The player the client runs as: nobody, so that permissions bite.
 constexpr uid_t kPlayer = 65534;
@@ -243,13 +248,12 @@ std::vector<std::string> OutsideChanges(const Owned& before,
   return changes;
 }
 
-// The outcome of the fault of |c| when its first start met it in a plain
-// state, whose own failures cannot come first; "KILL" in any state.
-std::string FaultMet(const Sandbox& box, const Case& c) {
+// The fault of |c| when its first start met it in a plain state, whose own
+// failures cannot come first; a kill in any state.
+Fault FaultMet(const Sandbox& box, const Case& c) {
   if (!fs::exists(box.row() / "fault-hit"))
-    return "";
-  return c.origin == "fault" || c.fault.outcome == "KILL" ? c.fault.outcome
-                                                          : "";
+    return Fault();
+  return c.origin == "fault" || c.fault.outcome == "KILL" ? c.fault : Fault();
 }
 
 class Explorer {
@@ -284,7 +288,7 @@ class Explorer {
                                  const Tree& before,
                                  const Tree& after,
                                  const StartResult& start,
-                                 const std::string& fault_met) const;
+                                 const Fault& fault_met) const;
 
   fs::path client_;
   fs::path shim_;
@@ -585,7 +589,7 @@ std::vector<std::string> Explorer::Check(const Sandbox& box,
                                          const Tree& before,
                                          const Tree& after,
                                          const StartResult& start,
-                                         const std::string& fault_met) const {
+                                         const Fault& fault_met) const {
   std::vector<std::string> broken;
   const auto fail = [&broken](const std::string& what) {
     broken.push_back(what);
@@ -593,7 +597,7 @@ std::vector<std::string> Explorer::Check(const Sandbox& box,
   const bool killed = start.exit_code == 128 + SIGKILL;
   if (!start.ended)
     fail("I5: the start never ended (blocked?)");
-  const bool fault_kill = fault_met == "KILL";
+  const bool fault_kill = fault_met.outcome == "KILL";
   if (start.exit_code != 0 && start.exit_code != 1 && !(killed && fault_kill)) {
     fail("the client ended with " + std::to_string(start.exit_code));
   }
@@ -634,7 +638,7 @@ std::vector<std::string> Explorer::Check(const Sandbox& box,
         (is_folder && key.rfind(folder + "/", 0) == 0) || engine_place(key);
     const bool folder_itself =
         is_folder && key == "row/data/ZTV" && folder == key;
-    const bool scratch = killed && key.rfind("row/data/game.ztv", 0) == 0;
+    const bool scratch = key.rfind(kScratchParent, 0) == 0;
     if (own.count(key) || inside || folder_itself || scratch)
       continue;
     const Entry* was = Find(before, key);
@@ -644,6 +648,15 @@ std::vector<std::string> Explorer::Check(const Sandbox& box,
                             (folder + "/").rfind(key + "/", 0) == 0;
     if ((!was || !is || *was != *is) && !made_above)
       fail("I2: " + key + (was ? (is ? " changed" : " went") : " appeared"));
+  }
+
+  // The engine's scratch folder is written and removed by the engine layer;
+  // it stays only after a kill, or a failure of its own removal.
+  const std::string scratch_folder =
+      std::string(kScratchParent) + "/QtWebEngine/qtcef";
+  if (!killed && Find(after, scratch_folder) &&
+      fault_met.call.find(kScratchParent + 4) == std::string::npos) {
+    fail("I2: the engine's scratch folder stayed");
   }
 
   // I1: every store of the player's is still there with the login in it;
@@ -658,8 +671,10 @@ std::vector<std::string> Explorer::Check(const Sandbox& box,
   }
   const std::string store = folder.empty() ? "" : folder + "/Cookies";
   const Entry* store_before = store.empty() ? nullptr : Find(before, store);
-  if (!start.gave_up && store_before && PlayerCanRead(before, store, false) &&
-      !start.title.empty() && start.title != "Zentrova - Realm") {
+  if (!start.gave_up && store_before &&
+      Contains(store_before->data, "ztv_session") &&
+      PlayerCanRead(before, store, false) && !start.title.empty() &&
+      start.title != "Zentrova - Realm") {
     fail("I1: the engine did not read the player's login (" + start.title +
          ")");
   }
@@ -712,12 +727,12 @@ std::vector<std::string> Explorer::Check(const Sandbox& box,
   // error the fault gave.
   const std::map<std::string, int> codes = {
       {"EIO", EIO}, {"EACCES", EACCES}, {"ENOSPC", ENOSPC}};
-  const auto code = codes.find(fault_met);
+  const auto code = codes.find(fault_met.outcome);
   const Entry* log = Find(after, "row/bin/update_error.log");
   if (code != codes.end() && start.Noticed("ZTV - Error") && log &&
       std::atoi(log->data.c_str()) != code->second) {
     fail("the log names " + log->data.substr(0, log->data.find('\n')) +
-         ", not the " + fault_met + " that decided the run");
+         ", not the " + fault_met.outcome + " that decided the run");
   }
   return broken;
 }
@@ -763,7 +778,7 @@ std::vector<std::string> Explorer::Run(const Case& c, int index) {
     if (n == 0 && fs::exists(box.row() / "fault-hit"))
       ++faults_met_;
     for (const std::string& what : Check(box, folder, before, after, start,
-                                         n == 0 ? FaultMet(box, c) : "")) {
+                                         n == 0 ? FaultMet(box, c) : Fault())) {
       broken.push_back("start " + std::to_string(n + 1) + ": " + what);
     }
     if (start.second_started && start.second_exit != 0) {
@@ -798,7 +813,7 @@ std::vector<std::string> Explorer::Run(const Case& c, int index) {
 int main(int argc, char** argv) {
   if (argc < 3) {
     std::cerr << "usage: ztv_explorer <client> <fault shim> "
-                 "[--sample N | --case N]\n";
+                 "[--sample N | --case N[,N...]]\n";
     return 2;
   }
   if (geteuid() != 0) {
@@ -806,13 +821,16 @@ int main(int argc, char** argv) {
     return 77;
   }
   long sample = -1;
-  long only = -1;
+  std::vector<int> only;
   for (int i = 3; i + 1 < argc; i += 2) {
     const std::string option = argv[i];
     if (option == "--sample")
       sample = std::atol(argv[i + 1]);
-    else if (option == "--case")
-      only = std::atol(argv[i + 1]);
+    else if (option == "--case") {
+      std::istringstream list(argv[i + 1]);
+      for (std::string index; std::getline(list, index, ',');)
+        only.push_back(std::atoi(index.c_str()));
+    }
   }
 
   const auto began = Clock::now();
@@ -837,8 +855,8 @@ int main(int argc, char** argv) {
   std::vector<int> chosen;
   for (int i = 0; i < static_cast<int>(cases.size()); ++i)
     chosen.push_back(i);
-  if (only >= 0) {
-    chosen = {static_cast<int>(only)};
+  if (!only.empty()) {
+    chosen = only;
     explorer.verbose_ = true;
   } else if (sample >= 0) {
     chosen.clear();

@@ -33,14 +33,16 @@ QWebEngineProfile* CreateQtProfile(const ProfileOptions& options) {
   // Qt keeps its cookie database as "Cookies" directly in the storage path,
   // and the disk cache in "Cache" beside it. Before taking the paths it
   // begins a profile in its default folder, where it writes its own
-  // preferences later on. The engine removes exactly what that creates once
-  // Qt is done: the folder itself, and each parent it had to create only if
-  // nothing else has been put there since.
-  // A link counts as there, so that nothing is ever removed through one.
-  QStringList created;
-  for (QString folder =
-           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           "/QtWebEngine/" + kStorageName;
+  // preferences later on. That folder is the engine's scratch: the engine
+  // removes it once Qt is done, also when a run that was killed left it
+  // behind, and each parent only if this run had to create it and nothing
+  // else has been put there since. A link counts as there, so that nothing
+  // is ever removed through one.
+  const QString scratch =
+      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+      "/QtWebEngine/" + kStorageName;
+  QStringList created = {scratch};
+  for (QString folder = QFileInfo(scratch).path();
        !QFileInfo::exists(folder) && !QFileInfo(folder).isSymLink();
        folder = QFileInfo(folder).path()) {
     created.append(folder);
