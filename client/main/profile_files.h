@@ -23,8 +23,6 @@ extern const int kNotEmptyError;  // a folder holds more than it should
 extern const int kFolderReplacedError;
 // An entry is on another mount or volume than its folder.
 extern const int kOtherMountError;
-// A file the client would write has another name elsewhere (a hard link).
-extern const int kSecondNameError;
 
 // How the platform's text-mode files end a line.
 extern const char kLogLineEnd[];

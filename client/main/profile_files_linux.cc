@@ -20,7 +20,6 @@ const int kInUseError = EBUSY;
 const int kNotEmptyError = ENOTEMPTY;
 const int kFolderReplacedError = ESTALE;
 const int kOtherMountError = EXDEV;
-const int kSecondNameError = EMLINK;
 
 const char kLogLineEnd[] = "\n";
 

@@ -16,7 +16,6 @@ const int kInUseError = ERROR_SHARING_VIOLATION;
 const int kNotEmptyError = ERROR_DIR_NOT_EMPTY;
 const int kFolderReplacedError = ERROR_FILE_INVALID;
 const int kOtherMountError = ERROR_NOT_SAME_DEVICE;
-const int kSecondNameError = ERROR_TOO_MANY_LINKS;
 
 const char kLogLineEnd[] = "\r\n";
 
