@@ -2,10 +2,6 @@
 
 #include <cstring>
 
-const char kClientSwitches[] =
-    " --enable-system-flash --allow-outdated-plugins --plugin-policy=allow"
-    " --no-sandbox";
-
 namespace {
 
 // The client is a file of bin/ itself: a word that could name a path

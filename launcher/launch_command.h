@@ -6,7 +6,8 @@
 
 #include "launcher/client_file.h"
 
-// Chromium switches the client needs for the system's Flash plug-in.
+// Chromium switches the client needs for the system's Flash plug-in, and on
+// Windows the sandbox off that the plug-in needs.
 extern const char kClientSwitches[];
 
 // "bin" and the platform's path separator, in front of the client file name.

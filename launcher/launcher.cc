@@ -12,10 +12,15 @@ bool LaunchClient(const std::filesystem::path& install,
 
 int RunLauncher() {
   const std::filesystem::path install = InstallFolder();
-  ClientFile file;
-  if (!install.empty())
-    ReadConfig(install / "bin" / "config.ini", &file);
-  if (install.empty() || !LaunchClient(install, file))
+  const std::filesystem::path config = install / "bin" / "config.ini";
+  bool started = !install.empty() && HoldIfTrusted(install) &&
+                 HoldIfTrusted(install / "bin") && HoldIfTrusted(config);
+  if (started) {
+    ClientFile file;
+    ReadConfig(config, &file);
+    started = LaunchClient(install, file);
+  }
+  if (!started)
     ShowLaunchError();
   return 0;
 }

@@ -2,10 +2,18 @@
 
 #include <windows.h>
 
+#include <aclapi.h>
+
 #include <string>
 #include <vector>
 
+#include "launcher/install_trust_win.h"
+
 const char kClientFolderPrefix[] = "bin\\";
+// The sandbox would keep the system's Flash plug-in out of the renderer.
+const char kClientSwitches[] =
+    " --enable-system-flash --allow-outdated-plugins --plugin-policy=allow"
+    " --no-sandbox";
 
 namespace {
 
@@ -22,7 +30,56 @@ std::wstring FromCodePage(const std::string& text) {
   return wide;
 }
 
+// The account the launcher runs as, or null when it cannot be known.
+PSID CurrentUser() {
+  static std::vector<BYTE> token_user;
+  if (token_user.empty()) {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+      return nullptr;
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    token_user.resize(size);
+    if (size == 0 || !GetTokenInformation(token, TokenUser, token_user.data(),
+                                          size, &size)) {
+      token_user.clear();
+    }
+    CloseHandle(token);
+    if (token_user.empty())
+      return nullptr;
+  }
+  return reinterpret_cast<TOKEN_USER*>(token_user.data())->User.Sid;
+}
+
 }  // namespace
+
+bool HoldIfTrusted(const std::filesystem::path& path) {
+  // Without write or delete sharing, what is checked here cannot be changed,
+  // renamed or replaced before it is read or started. The handle stays open
+  // until the launcher ends. A link is not what the installer made.
+  const HANDLE handle = CreateFileW(
+      path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+      FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+  }
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!GetFileInformationByHandle(handle, &info) ||
+      (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+    return false;
+  }
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (GetSecurityInfo(handle, SE_FILE_OBJECT,
+                      OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION,
+                      nullptr, nullptr, nullptr, nullptr,
+                      &descriptor) != ERROR_SUCCESS) {
+    return false;
+  }
+  const bool trusted = OnlyTrustedMayChange(descriptor, CurrentUser());
+  LocalFree(descriptor);
+  return trusted;
+}
 
 std::filesystem::path InstallFolder() {
   // The launcher runs as administrator: only the install beside it, which
@@ -45,6 +102,8 @@ bool StartClient(const std::filesystem::path& install, LaunchCommand* command) {
   const std::wstring application =
       (install / FromCodePage(command->application_name)).wstring();
   const std::wstring folder = (install / L"bin").wstring();
+  if (!HoldIfTrusted(application))
+    return false;
   std::wstring line = FromCodePage(command->command_line);
   line.push_back(L'\0');
   STARTUPINFOW startup_info;

@@ -9,6 +9,7 @@
 #include "client/main/profile_folder.h"
 #include "client/main/profile_lock.h"
 #include "client/main/profile_state.h"
+#include "client/main/sandbox.h"
 #include "client/main/version_gate.h"
 #include "include/cef_app.h"
 
@@ -45,7 +46,6 @@ int RunClient(const CefMainArgs& main_args) {
   CefSettings settings;
   settings.persist_session_cookies = true;
   settings.persist_user_preferences = true;
-  settings.no_sandbox = true;
   settings.multi_threaded_message_loop = false;
   fs::path profile_folder = GetProfileFolderPath();
 
@@ -108,6 +108,13 @@ int RunClient(const CefMainArgs& main_args) {
   // the cookie file and the folder the update reset wipes are one folder.
   if (!profile_folder.empty())
     CefString(&settings.cache_path) = profile_folder.native();
+
+  std::string sandbox_off;
+  settings.no_sandbox = SandboxMustStayOff(&sandbox_off);
+  if (!sandbox_off.empty()) {
+    std::fprintf(stderr, "ZTV: Chromium's sandbox is off: %s.\n",
+                 sandbox_off.c_str());
+  }
 
   CefInitialize(main_args, settings, app, nullptr);
   CefRunMessageLoop();

@@ -1,6 +1,7 @@
 #include "client/main/client_main.h"
 
 #include "client/main/profile_lock.h"
+#include "client/main/sandbox.h"
 #include "tests/client/client_test_base.h"
 #include "tests/client/hostile_files.h"
 #include "tests/client/profile_environment.h"
@@ -98,7 +99,8 @@ TEST_F(ClientMainTest, Settings) {
     Run();
     const test_engine::InitializeSettings& s = engine().settings;
     EXPECT_EQ(s.cache_path, c.cache_path);
-    EXPECT_EQ(s.no_sandbox, 1);
+    std::string why;
+    EXPECT_EQ(s.no_sandbox, SandboxMustStayOff(&why) ? 1 : 0);
     EXPECT_EQ(s.multi_threaded_message_loop, 0);
     EXPECT_EQ(s.command_line_args_disabled, 0);
     EXPECT_EQ(s.persist_session_cookies, 1);

@@ -56,6 +56,13 @@ TEST_F(ClientE2ETest, ClosingTheWindowEndsTheClientWithZero) {
   windows_.Close(window);
   EXPECT_EQ(Finish(client.get()), 0);
   EXPECT_FALSE(TopLevelWindowExists("ZTV - Client Update"));
+  // Chromium will not run sandboxed as root, and the client says so once.
+  const std::string log = install_.ClientLog();
+  const std::string said =
+      "ZTV: Chromium's sandbox is off: the client runs as root.";
+  const size_t first = log.find(said);
+  EXPECT_EQ(first != std::string::npos, geteuid() == 0) << log;
+  EXPECT_EQ(log.find(said, first + 1), std::string::npos) << log;
 }
 
 TEST_F(ClientE2ETest, LandingPageFileIsHonoured) {

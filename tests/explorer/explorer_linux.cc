@@ -386,7 +386,6 @@ StartResult Explorer::Start(const Sandbox& box,
                   "--clear-groups",
                   "--",
                   (box.row() / "bin" / "game.ztv").string(),
-                  "--no-sandbox",
                   "--disable-gpu"};
   options.working_dir = box.row() / "bin";
   for (const auto& [name, value] : Environment(box))

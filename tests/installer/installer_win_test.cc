@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "launcher/launch_command.h"
+#include "tests/support/dialog.h"
 #include "tests/support/test_files.h"
 
 namespace {
@@ -142,13 +143,6 @@ class InstallerTest : public testing::Test {
                              : folder;
   }
 
-  // Holds |file| open as a running client would, for the life of the
-  // returned handle.
-  static HANDLE HoldOpen(const fs::path& file) {
-    return CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                       nullptr);
-  }
-
   // The silent uninstall runs from a copy of itself, so the test waits for
   // what it removes.
   void Uninstall() {
@@ -220,12 +214,17 @@ TEST_F(InstallerTest, ShortcutStartsTheGameFromItsBinFolder) {
 
   ASSERT_TRUE(WaitUntil([&] { return fs::exists(record); }, seconds(60)));
   const std::string text = ReadFileBytes(record);
-  const size_t line_end = text.find('\n');
-  ASSERT_NE(line_end, std::string::npos) << text;
+  const size_t cwd_end = text.find('\n');
+  const size_t program_end = text.find('\n', cwd_end + 1);
+  ASSERT_NE(program_end, std::string::npos) << text;
   EXPECT_TRUE(
-      fs::equivalent(fs::u8path(text.substr(0, line_end)), folder_ / L"bin"))
+      fs::equivalent(fs::u8path(text.substr(0, cwd_end)), folder_ / L"bin"))
       << text;
-  EXPECT_EQ(text.substr(line_end + 1),
+  EXPECT_TRUE(fs::equivalent(
+      fs::u8path(text.substr(cwd_end + 1, program_end - cwd_end - 1)),
+      folder_ / L"bin" / L"game.ztv"))
+      << text;
+  EXPECT_EQ(text.substr(program_end + 1),
             std::string(kClientFolderPrefix) + "game.ztv" + kClientSwitches);
   EXPECT_TRUE(WaitUntil([&] { return fs::exists(record.u8string() + ".done"); },
                         seconds(60)));
@@ -236,7 +235,7 @@ TEST_F(InstallerTest, InstallsOnlyUnderProgramFiles) {
        {fs::path(L"C:\\Games\\Zentrova"),
         KnownFolder(CSIDL_PROGRAM_FILES) / L"..\\Zentrova"}) {
     SCOPED_TRACE(folder.u8string());
-    EXPECT_NE(RunInstaller(ZTV_INSTALLER_PATH, folder), 0u);
+    EXPECT_EQ(RunInstaller(ZTV_INSTALLER_PATH, folder), 2u);
     EXPECT_FALSE(fs::exists(folder / L"ZTV.exe"));
     EXPECT_FALSE(UninstallEntryExists());
   }
@@ -262,13 +261,25 @@ TEST_F(InstallerTest, UpgradeReplacesEveryFileButTheRecordedWebVersion) {
   EXPECT_TRUE(fs::equivalent(UninstallValue(L"InstallLocation"), folder));
 }
 
-// A running client holds its files open: the silent upgrade and uninstall
-// change nothing and say so in their exit codes.
-TEST_F(InstallerTest, AFileInUseStopsUpgradeAndUninstallUnchanged) {
+// While the game plays, the silent upgrade and uninstall change nothing and
+// say so in their exit codes.
+TEST_F(InstallerTest, APlayingClientStopsUpgradeAndUninstallUnchanged) {
   const fs::path folder = KnownFolder(CSIDL_PROGRAM_FILES) / L"Zentrova Busy";
   Install(ZTV_OLDER_INSTALLER_PATH, folder);
-  const HANDLE held = HoldOpen(folder_ / L"bin" / L"game.ztv");
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  // The older version's client, scripted, started from its shortcut's
+  // launcher, stays until the test lets it go.
+  TempDir dir;
+  const fs::path release = dir.path() / "release";
+  WriteFileBytes(dir.path() / "script.txt",
+                 "title Zentrova - Realm\nwait " + release.u8string() + "\n");
+  ScopedEnvironment script("ZTV_PAGE_SCRIPT",
+                           (dir.path() / "script.txt").u8string().c_str());
+  DWORD launcher_exit = 1;
+  ASSERT_TRUE(RunAndWait(L"\"" + (folder_ / L"ZTV.exe").wstring() + L"\"",
+                         &launcher_exit));
+  EXPECT_EQ(launcher_exit, 0u);
+  ASSERT_TRUE(WaitUntil([] { return TopLevelWindowExists("Zentrova - Realm"); },
+                        seconds(60)));
 
   EXPECT_EQ(RunInstaller(ZTV_INSTALLER_PATH, folder), 3u);
   EXPECT_EQ(ReadFileBytes(folder_ / L"bin" / L"client_version.ini"), "0.9.0.0");
@@ -283,7 +294,11 @@ TEST_F(InstallerTest, AFileInUseStopsUpgradeAndUninstallUnchanged) {
   EXPECT_EQ(exit_code, 3u);
   EXPECT_TRUE(UninstallEntryExists());
   EXPECT_TRUE(fs::exists(folder_ / L"ZTV.exe"));
-  CloseHandle(held);
+
+  WriteFileBytes(release, "");
+  EXPECT_TRUE(WaitUntil(
+      [] { return !TopLevelWindowExists("Zentrova - Realm"); }, seconds(60)));
+  fs::remove_all(KnownFolder(CSIDL_APPDATA) / L"ZTV");
 }
 
 TEST_F(InstallerTest, UninstallLeavesOnlyThePlayersProfile) {

@@ -1,6 +1,8 @@
 #include "tests/launcher/expected_record.h"
 
 const bool kLauncherTrustsOnlyItsOwnFolder = false;
+const char kExpectedClientSwitches[] =
+    " --enable-system-flash --allow-outdated-plugins --plugin-policy=allow";
 
 #include <algorithm>
 

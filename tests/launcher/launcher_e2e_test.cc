@@ -2,6 +2,7 @@
 // program standing in for the client.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <optional>
 
 #include "launcher/launch_command.h"
@@ -27,6 +28,8 @@ struct LaunchCase {
   // Started from a folder outside the install that holds a bin/ of its own,
   // with the probe as its client.
   bool from_elsewhere = false;
+  // What of the install everyone may change, relative to it, if anything.
+  const char* open_to_everyone = nullptr;
 };
 
 void PrintTo(const LaunchCase& c, std::ostream* out) {
@@ -48,6 +51,9 @@ class LauncherTest : public testing::TestWithParam<LaunchCase> {
     // The launcher belongs to the install it starts.
     const fs::path launcher = BuildTreePath(ZTV_LAUNCHER_PATH);
     fs::copy_file(launcher, launcher_ = dir_.path() / launcher.filename());
+    if (c.open_to_everyone) {
+      ASSERT_TRUE(OpenToEveryone(dir_.path() / c.open_to_everyone));
+    }
     if (c.from_elsewhere) {
       fs::create_directories(elsewhere() / "bin");
       fs::copy_file(BuildTreePath(ZTV_PROBE_PATH),
@@ -97,15 +103,22 @@ TEST_P(LauncherTest, StartsTheConfiguredClientOrReportsTheFailure) {
   }
   ASSERT_TRUE(WaitUntil([&] { return fs::exists(record()); }, seconds(60)));
   const std::string text = ReadFileBytes(record());
-  const size_t line_end = text.find('\n');
-  ASSERT_NE(line_end, std::string::npos);
+  const size_t cwd_end = text.find('\n');
+  const size_t program_end = text.find('\n', cwd_end + 1);
+  ASSERT_NE(program_end, std::string::npos) << text;
   const fs::path expected_folder =
-      c.from_elsewhere && !kLauncherTrustsOnlyItsOwnFolder ? elsewhere()
-                                                           : dir_.path();
-  EXPECT_TRUE(fs::equivalent(text.substr(0, line_end), expected_folder / "bin"))
-      << text.substr(0, line_end);
+      (c.from_elsewhere && !kLauncherTrustsOnlyItsOwnFolder ? elsewhere()
+                                                            : dir_.path()) /
+      "bin";
+  EXPECT_TRUE(fs::equivalent(text.substr(0, cwd_end), expected_folder)) << text;
+  // The very file: a client of the same name elsewhere would record the
+  // same folder and command line.
+  EXPECT_TRUE(fs::equivalent(
+      fs::u8path(text.substr(cwd_end + 1, program_end - cwd_end - 1)),
+      expected_folder / c.started))
+      << text;
   EXPECT_EQ(
-      text.substr(line_end + 1),
+      text.substr(program_end + 1),
       ExpectedCommandRecord(kClientFolderPrefix + c.started + kClientSwitches));
 
   WriteFileBytes(dir_.path() / "release", "");
@@ -113,8 +126,16 @@ TEST_P(LauncherTest, StartsTheConfiguredClientOrReportsTheFailure) {
                         seconds(60)));
 }
 
-const std::string kLongest = std::string(36, 'n') + ".abcd";
-const std::string kTooLong = std::string(37, 'n') + ".abcd";
+// As long a client file name as the command line has room for, and one
+// character more.
+const size_t kRoom = kCommandLineSize - 1 - std::strlen(kClientFolderPrefix) -
+                     std::strlen(kClientSwitches);
+const std::string kLongest = std::string(kRoom - 5, 'n') + ".abcd";
+const std::string kTooLong = std::string(kRoom - 4, 'n') + ".abcd";
+// What the launcher starts from an install that everyone may change: on
+// Windows, where it runs elevated, nothing.
+const std::string kOpenInstallStarts =
+    kLauncherTrustsOnlyItsOwnFolder ? "" : "game.ztv";
 
 INSTANTIATE_TEST_SUITE_P(
     ConfigShapes,
@@ -130,9 +151,10 @@ INSTANTIATE_TEST_SUITE_P(
         LaunchCase{"SingleWord", "solo", "solo.", "solo."},
         LaunchCase{"ByteOrderMark", "\xEF\xBB\xBFgame ztv", "game.ztv", ""},
         LaunchCase{"KeyValueLine", "client=game.ztv", "game.ztv", ""},
-        LaunchCase{"LongestThatFits", std::string(36, 'n') + " abcd", kLongest,
-                   kLongest},
-        LaunchCase{"TooLong", std::string(37, 'n') + " abcd", kTooLong, ""},
+        LaunchCase{"LongestThatFits", std::string(kRoom - 5, 'n') + " abcd",
+                   kLongest, kLongest},
+        LaunchCase{"TooLong", std::string(kRoom - 4, 'n') + " abcd", kTooLong,
+                   ""},
         LaunchCase{"OnlyInsideBin", std::nullopt, "bin/game.ztv", ""},
         // The composed command line would lose its switches at the NUL.
         LaunchCase{"NulInTheName", std::string("game.ztv\0junk x", 15),
@@ -142,7 +164,16 @@ INSTANTIATE_TEST_SUITE_P(
         LaunchCase{"SeparatorInTheName", "sub/game ztv", "sub/game.ztv", ""},
         LaunchCase{"ColonInTheName", "game ztv:x", "game.ztv", ""},
         LaunchCase{"StartedFromAnotherFolder", std::nullopt, "game.ztv",
-                   "game.ztv", false, true}),
+                   "game.ztv", false, true},
+        // Anyone else could change what the elevated launcher starts.
+        LaunchCase{"FolderOpenToEveryone", std::nullopt, "game.ztv",
+                   kOpenInstallStarts, false, false, "."},
+        LaunchCase{"BinOpenToEveryone", std::nullopt, "game.ztv",
+                   kOpenInstallStarts, false, false, "bin"},
+        LaunchCase{"ClientOpenToEveryone", std::nullopt, "game.ztv",
+                   kOpenInstallStarts, false, false, "bin/game.ztv"},
+        LaunchCase{"ConfigOpenToEveryone", "game ztv", "game.ztv",
+                   kOpenInstallStarts, false, false, "bin/config.ini"}),
     [](const testing::TestParamInfo<LaunchCase>& info) {
       return std::string(info.param.label);
     });

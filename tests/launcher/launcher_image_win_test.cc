@@ -90,7 +90,8 @@ TEST_F(LauncherImageTest, ImportsOnlySystemLibraries) {
     for (char& c : dll)
       c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
     EXPECT_TRUE(dll == "kernel32.dll" || dll == "user32.dll" ||
-                dll == "msvcrt.dll" || dll.rfind("api-ms-win-", 0) == 0)
+                dll == "advapi32.dll" || dll == "msvcrt.dll" ||
+                dll.rfind("api-ms-win-", 0) == 0)
         << dll;
   }
   EXPECT_GT(count, 0);

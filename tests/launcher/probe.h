@@ -8,8 +8,11 @@
 constexpr char kProbeRecordVariable[] = "ZTV_PROBE_RECORD";
 constexpr char kProbeReleaseVariable[] = "ZTV_PROBE_RELEASE";
 
-// Writes "<cwd>\n<command>" to the record file (atomically, via a rename),
-// waits for the release file, then creates "<record>.done".
-int RunProbe(const std::string& cwd, const std::string& command);
+// Writes "<cwd>\n<program>\n<command>" to the record file (atomically, via
+// a rename), where <program> is the file the system ran, waits for the
+// release file, then creates "<record>.done".
+int RunProbe(const std::string& cwd,
+             const std::string& program,
+             const std::string& command);
 
 #endif  // TESTS_LAUNCHER_PROBE_H_

@@ -78,4 +78,9 @@ class ScopedEnvironment {
   std::string previous_;
 };
 
+// Lets everyone write, delete and change |path|: a DACL granting Everyone
+// full control on Windows (which Wine keeps as mode bits), mode 0777 on
+// Linux. False when it cannot.
+bool OpenToEveryone(const std::filesystem::path& path);
+
 #endif  // TESTS_SUPPORT_TEST_FILES_H_

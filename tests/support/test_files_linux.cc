@@ -35,3 +35,9 @@ ScopedEnvironment::~ScopedEnvironment() {
 }
 
 const char kTextModeLineEnd[] = "\n";
+
+bool OpenToEveryone(const std::filesystem::path& path) {
+  std::error_code error;
+  std::filesystem::permissions(path, std::filesystem::perms::all, error);
+  return !error;
+}

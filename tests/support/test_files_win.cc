@@ -12,6 +12,8 @@ std::filesystem::path BuildTreePath(const std::string& host_path) {
 #include <stdlib.h>
 #include <windows.h>
 
+#include <aclapi.h>
+
 std::vector<std::string> EntryNames(const std::filesystem::path& folder) {
   std::vector<std::string> names;
   WIN32_FIND_DATAW found;
@@ -55,3 +57,20 @@ ScopedEnvironment::~ScopedEnvironment() {
 }
 
 const char kTextModeLineEnd[] = "\r\n";
+
+bool OpenToEveryone(const std::filesystem::path& path) {
+  BYTE everyone[SECURITY_MAX_SID_SIZE];
+  DWORD size = sizeof(everyone);
+  if (!CreateWellKnownSid(WinWorldSid, nullptr, everyone, &size))
+    return false;
+  alignas(DWORD) BYTE buffer[128];
+  PACL acl = reinterpret_cast<PACL>(buffer);
+  if (!InitializeAcl(acl, sizeof(buffer), ACL_REVISION) ||
+      !AddAccessAllowedAce(acl, ACL_REVISION, FILE_ALL_ACCESS, everyone)) {
+    return false;
+  }
+  std::wstring name = path.wstring();
+  return SetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT,
+                               DACL_SECURITY_INFORMATION, nullptr, nullptr, acl,
+                               nullptr) == ERROR_SUCCESS;
+}
