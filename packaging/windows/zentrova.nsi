@@ -31,6 +31,11 @@ AllowSkipFiles off
     "Software\Microsoft\Windows\CurrentVersion\Uninstall\Zentrova"
 !define RECORD "install.files"
 !define EXIT_IN_USE 3
+!define EXIT_NOT_ADMIN_ONLY 4
+!define EXIT_BUSY 5
+; The owner and DACL the install folder gets, which what it holds inherits:
+; only Administrators and SYSTEM may change it, Users may read and run it.
+!define INSTALL_SDDL "O:BAD:PAI(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)(A;OICI;0x1200a9;;;BU)"
 !define IN_USE_TEXT \
     "Zentrova is running, or one of its files is in use:$\r$\n$Failed$\r$\n$\r$\nClose the game, then choose Retry."
 !ifdef SIGN_COMMAND
@@ -66,6 +71,58 @@ Var StageDir
 Var OldDir
 ; The first path that went wrong, or empty.
 Var Failed
+
+; One installer or uninstaller at a time, machine-wide: two would delete
+; each other's stage and set-aside files. The mutex goes when the program
+; ends.
+!macro ZtvTakeSetupMutex
+  System::Call 'kernel32::CreateMutexW(p 0, i 0, w "Global\ZentrovaSetup") p .r0 ?e'
+  Pop $1
+  ${If} $0 == 0
+  ${OrIf} $1 = 183
+    MessageBox MB_OK|MB_ICONSTOP \
+        "Another Zentrova setup is running. Let it finish, then start this one again." \
+        /SD IDOK
+    SetErrorLevel ${EXIT_BUSY}
+    Quit
+  ${EndIf}
+!macroend
+
+Function .onInit
+  !insertmacro ZtvTakeSetupMutex
+FunctionEnd
+
+Function un.onInit
+  !insertmacro ZtvTakeSetupMutex
+FunctionEnd
+
+; Gives $INSTDIR, made if need be, the owner and protected DACL of
+; INSTALL_SDDL, which its entries inherit; ends the install when it cannot:
+; another user who may write there could change what the elevated launcher
+; starts.
+Function ZtvMakeAdminOnly
+  CreateDirectory "$INSTDIR"
+  StrCpy $0 1
+  System::Call 'advapi32::ConvertStringSecurityDescriptorToSecurityDescriptorW(w "${INSTALL_SDDL}", i 1, *p .r1, p 0) i .r2'
+  ${If} $2 <> 0
+    System::Call 'advapi32::GetSecurityDescriptorOwner(p r1, *p .r3, *i .r5) i .r2'
+    System::Call 'advapi32::GetSecurityDescriptorDacl(p r1, *i .r5, *p .r4, *i .r5) i .r6'
+    ${If} $2 <> 0
+    ${AndIf} $6 <> 0
+      ; SE_FILE_OBJECT; owner, DACL, and the DACL protected from the parent.
+      System::Call 'advapi32::SetNamedSecurityInfoW(w "$INSTDIR", i 1, i 0x80000005, p r3, p 0, p r4, p 0) i .r0'
+    ${EndIf}
+    System::Call 'kernel32::LocalFree(p r1)'
+  ${EndIf}
+  ${If} $0 <> 0
+    DetailPrint "Not installed: $INSTDIR cannot be made administrators-only (error $0)"
+    MessageBox MB_OK|MB_ICONSTOP \
+        "Zentrova could not be installed: only administrators may be let change $INSTDIR, and its permissions cannot be set so (error $0)." \
+        /SD IDOK
+    SetErrorLevel ${EXIT_NOT_ADMIN_ONLY}
+    Quit
+  ${EndIf}
+FunctionEnd
 
 ; Sets $Failed to the install's file $R1 when it is there but cannot be
 ; opened for writing: a running client holds its programs and data so.
@@ -334,6 +391,7 @@ Section "Zentrova"
         /SD IDOK
     Abort
   ${EndIf}
+  Call ZtvMakeAdminOnly
   StrCpy $Failed ""
   ; What an install that was cut off (by a power loss, say) left behind.
   RMDir /r "$StageDir"

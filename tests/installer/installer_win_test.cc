@@ -4,6 +4,7 @@
 // an upgrade, and an uninstall that leaves the player's profile alone.
 #include <windows.h>
 
+#include <aclapi.h>
 #include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -15,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "launcher/install_trust_win.h"
 #include "launcher/launch_command.h"
 #include "tests/support/dialog.h"
 #include "tests/support/test_files.h"
@@ -85,6 +87,31 @@ bool UninstallEntryExists() {
   }
   RegCloseKey(key);
   return true;
+}
+
+// Whether the elevated launcher would trust |path|: only administrators, the
+// system or the user running the test may change it.
+bool LauncherWouldTrust(const fs::path& path) {
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+    return false;
+  alignas(TOKEN_USER) BYTE user[256];
+  DWORD size = 0;
+  const bool known =
+      GetTokenInformation(token, TokenUser, user, sizeof(user), &size);
+  CloseHandle(token);
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (!known ||
+      GetNamedSecurityInfoW(
+          path.c_str(), SE_FILE_OBJECT,
+          OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, nullptr,
+          nullptr, nullptr, nullptr, &descriptor) != ERROR_SUCCESS) {
+    return false;
+  }
+  const bool trusted = OnlyTrustedMayChange(
+      descriptor, reinterpret_cast<TOKEN_USER*>(user)->User.Sid);
+  LocalFree(descriptor);
+  return trusted;
 }
 
 struct Shortcut {
@@ -228,6 +255,36 @@ TEST_F(InstallerTest, ShortcutStartsTheGameFromItsBinFolder) {
             std::string(kClientFolderPrefix) + "game.ztv" + kClientSwitches);
   EXPECT_TRUE(WaitUntil([&] { return fs::exists(record.u8string() + ".done"); },
                         seconds(60)));
+}
+
+// A folder of another program's that everyone may write, say: the install
+// takes it over for administrators alone.
+TEST_F(InstallerTest, MakesTheFolderAdministratorsOnly) {
+  const fs::path folder = KnownFolder(CSIDL_PROGRAM_FILES) / L"Zentrova Open";
+  fs::create_directories(folder);
+  ASSERT_TRUE(OpenToEveryone(folder));
+  ASSERT_FALSE(LauncherWouldTrust(folder));
+  Install(ZTV_INSTALLER_PATH, folder);
+  for (const fs::path& path : {folder, folder / L"ZTV.exe", folder / L"bin",
+                               folder / L"bin" / L"game.ztv"}) {
+    EXPECT_TRUE(LauncherWouldTrust(path)) << path.u8string();
+  }
+}
+
+// Two setups at once would delete each other's stage and set-aside files.
+TEST_F(InstallerTest, ASecondSetupAtOnceEndsUnchanged) {
+  Install(ZTV_OLDER_INSTALLER_PATH);
+  const HANDLE other = CreateMutexW(nullptr, FALSE, L"Global\\ZentrovaSetup");
+  ASSERT_NE(other, nullptr);
+  EXPECT_EQ(RunInstaller(ZTV_INSTALLER_PATH, folder_), 5u);
+  DWORD exit_code = 0;
+  ASSERT_TRUE(RunAndWait(L"\"" + (folder_ / L"uninstall.exe").wstring() +
+                             L"\" /S _?=" + folder_.wstring(),
+                         &exit_code));
+  EXPECT_EQ(exit_code, 5u);
+  CloseHandle(other);
+  EXPECT_EQ(ReadFileBytes(folder_ / L"bin" / L"client_version.ini"), "0.9.0.0");
+  EXPECT_EQ(UninstallValue(L"DisplayVersion"), L"0.9.0.0");
 }
 
 TEST_F(InstallerTest, InstallsOnlyUnderProgramFiles) {

@@ -15,8 +15,9 @@ const wchar_t kTrustedInstaller[] =
     L"S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464";
 
 // What the installer gives the install folder, after the owner.
-const std::wstring kInstallDacl = L"D:PAI(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)"
-                                  L"(A;OICI;0x1200a9;;;BU)";
+const std::wstring kInstallDacl =
+    L"D:PAI(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)"
+    L"(A;OICI;0x1200a9;;;BU)";
 
 TEST(InstallTrustTest, OnlyTrustedOwnersAndRightsPass) {
   const std::wstring user = kUser;
@@ -37,16 +38,16 @@ TEST(InstallTrustTest, OnlyTrustedOwnersAndRightsPass) {
       {"no owner", kInstallDacl, false},
       {"no DACL", L"O:BA", false},
       {"empty DACL", L"O:BAD:P", true},
-      {"the user may change it", L"O:BA" + kInstallDacl + L"(A;;FA;;;" + user + L")",
-       true},
+      {"the user may change it",
+       L"O:BA" + kInstallDacl + L"(A;;FA;;;" + user + L")", true},
       {"Users may write", L"O:BA" + kInstallDacl + L"(A;;FW;;;BU)", false},
       {"Users may append only", L"O:BA" + kInstallDacl + L"(A;;0x4;;;BU)",
        false},
       {"Everyone may delete", L"O:BA" + kInstallDacl + L"(A;;SD;;;WD)", false},
       {"Authenticated Users may delete entries",
        L"O:BA" + kInstallDacl + L"(A;;0x40;;;AU)", false},
-      {"Users may change permissions",
-       L"O:BA" + kInstallDacl + L"(A;;WD;;;BU)", false},
+      {"Users may change permissions", L"O:BA" + kInstallDacl + L"(A;;WD;;;BU)",
+       false},
       {"Users may take ownership", L"O:BA" + kInstallDacl + L"(A;;WO;;;BU)",
        false},
       {"Users have generic write", L"O:BA" + kInstallDacl + L"(A;;GW;;;BU)",
@@ -63,8 +64,8 @@ TEST(InstallTrustTest, OnlyTrustedOwnersAndRightsPass) {
        L"O:BA" + kInstallDacl + L"(A;OICIIO;GA;;;CO)(A;OICIIO;FW;;;BU)", true},
       {"write denied to Users",
        L"O:BAD:P(D;;FW;;;BU)(A;;FA;;;BA)(A;;FRFX;;;BU)", true},
-      {"write denied, then allowed anyway",
-       L"O:BAD:P(D;;FW;;;WD)(A;;FA;;;WD)", false},
+      {"write denied, then allowed anyway", L"O:BAD:P(D;;FW;;;WD)(A;;FA;;;WD)",
+       false},
   };
   PSID user_sid = nullptr;
   ASSERT_TRUE(ConvertStringSidToSidW(kUser, &user_sid));
@@ -107,14 +108,14 @@ TEST(InstallTrustTest, ANullDaclOrAnUnreadAceFails) {
   ASSERT_TRUE(SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE));
   EXPECT_TRUE(OnlyTrustedMayChange(&descriptor, nullptr));
   // A conditional ACE: its condition decides what it allows.
-  alignas(DWORD) BYTE ace_buffer[sizeof(ACCESS_ALLOWED_CALLBACK_ACE) +
-                                 SECURITY_MAX_SID_SIZE];
+  alignas(DWORD) BYTE
+      ace_buffer[sizeof(ACCESS_ALLOWED_CALLBACK_ACE) + SECURITY_MAX_SID_SIZE];
   auto* ace = reinterpret_cast<ACCESS_ALLOWED_CALLBACK_ACE*>(ace_buffer);
   const DWORD sid_size = GetLengthSid(users);
   ace->Header.AceType = ACCESS_ALLOWED_CALLBACK_ACE_TYPE;
   ace->Header.AceFlags = 0;
-  ace->Header.AceSize = static_cast<WORD>(
-      sizeof(ACCESS_ALLOWED_CALLBACK_ACE) - sizeof(DWORD) + sid_size);
+  ace->Header.AceSize = static_cast<WORD>(sizeof(ACCESS_ALLOWED_CALLBACK_ACE) -
+                                          sizeof(DWORD) + sid_size);
   ace->Mask = FILE_GENERIC_READ;
   ASSERT_TRUE(CopySid(sid_size, &ace->SidStart, users));
   ASSERT_TRUE(AddAce(acl, ACL_REVISION_DS, MAXDWORD, ace, ace->Header.AceSize));
