@@ -1,16 +1,18 @@
 # ztv_nsis_installer(<target> <output exe> <version> <install tree>
 #                    [DEPENDS <targets>...] [CLIENT_VERSION <text>]
-#                    [STAND_IN_CLIENT <program>] [EXTRA_FILES <paths>...])
+#                    [STAND_IN_CLIENT <program>] [EXTRA_FILES <paths>...]
+#                    [TEST_STOPS])
 # Builds a Windows installer with makensis from an install tree made by
 # `cmake --install` of this build. For the tests: CLIENT_VERSION overrides
 # the tree's bin/client_version.ini, STAND_IN_CLIENT is installed as
 # bin/game.ztv, and each of EXTRA_FILES (paths relative to the tree, in a
-# folder it has) is added as an empty file. With SIGN_COMMAND set, makensis signs the installer and its
-# uninstaller with it.
+# folder it has) is added as an empty file, and TEST_STOPS makes an installer
+# that stops dead after the step ZTV_SETUP_STOP_AFTER numbers. With
+# SIGN_COMMAND set, makensis signs the installer and its uninstaller with it.
 
 function(ztv_nsis_installer target output version stage)
   set(ZTV_NSIS_DIR ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
-  cmake_parse_arguments(ARG "" "CLIENT_VERSION;STAND_IN_CLIENT"
+  cmake_parse_arguments(ARG "TEST_STOPS" "CLIENT_VERSION;STAND_IN_CLIENT"
                         "DEPENDS;EXTRA_FILES" ${ARGN})
   get_filename_component(work ${output} DIRECTORY)
   set(lists ${work}/${target}_lists)
@@ -27,6 +29,10 @@ function(ztv_nsis_installer target output version stage)
   set(target_cpu "")
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(target_cpu "-XTarget amd64-unicode")
+  endif()
+  set(stops "")
+  if(ARG_TEST_STOPS)
+    set(stops "-DTEST_STOPS")
   endif()
   set(sign "")
   if(SIGN_COMMAND)
@@ -50,7 +56,7 @@ function(ztv_nsis_installer target output version stage)
             -DINSTALLED_FILES=${lists}/installed_files.nsh
             -DSHIPPED_FILE=${lists}/shipped_file.nsh
             -DINSTALLED_FOLDERS=${lists}/installed_folders.nsh
-            ${target_cpu} ${sign}
+            ${target_cpu} ${stops} ${sign}
             ${ZTV_NSIS_DIR}/zentrova.nsi
     DEPENDS ${ARG_DEPENDS} ${ZTV_NSIS_DIR}/zentrova.nsi
             ${ZTV_NSIS_DIR}/file_lists.cmake

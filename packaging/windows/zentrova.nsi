@@ -33,6 +33,10 @@ AllowSkipFiles off
 !define EXIT_IN_USE 3
 !define EXIT_NOT_ADMIN_ONLY 4
 !define EXIT_BUSY 5
+!define EXIT_DAMAGED 6
+; What a cut-off install was doing: "swapping" while files move, "whole"
+; once the new version is in place, gone once it is cleaned up.
+!define JOURNAL ".setup-journal"
 ; The owner and DACL the install folder gets, which what it holds inherits:
 ; only Administrators and SYSTEM may change it, Users may read and run it.
 !define INSTALL_SDDL "O:BAD:PAI(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)(A;OICI;0x1200a9;;;BU)"
@@ -71,6 +75,8 @@ Var StageDir
 Var OldDir
 ; The first path that went wrong, or empty.
 Var Failed
+; The first path the undo could not put back, or empty.
+Var UndoFailed
 
 ; One installer or uninstaller at a time, machine-wide: two would delete
 ; each other's stage and set-aside files. The mutex goes when the program
@@ -122,6 +128,96 @@ Function ZtvMakeAdminOnly
     SetErrorLevel ${EXIT_NOT_ADMIN_ONLY}
     Quit
   ${EndIf}
+FunctionEnd
+
+; A test build (TEST_STOPS) stops dead, as a power loss would, after the
+; step that ZTV_SETUP_STOP_AFTER numbers: 0 is the recovery from a cut-off
+; install, then each file moved and the mark that the new version is whole.
+!ifdef TEST_STOPS
+  Var TestSteps
+!endif
+!macro ZtvTestStep
+  !ifdef TEST_STOPS
+    ReadEnvStr $9 ZTV_SETUP_STOP_AFTER
+    ${If} $9 != ""
+    ${AndIf} $TestSteps = $9
+      SetErrorLevel 99
+      Quit
+    ${EndIf}
+    IntOp $TestSteps $TestSteps + 1
+  !endif
+!macroend
+
+Function ZtvWriteJournal
+  FileOpen $9 "$INSTDIR\${JOURNAL}" w
+  FileWrite $9 $0
+  FileClose $9
+FunctionEnd
+
+; The version before could not be put back whole: what is left of it stays
+; in .setup-old, which the next run puts back first.
+Function ZtvFailDamaged
+  DetailPrint "Damaged: $UndoFailed"
+  MessageBox MB_OK|MB_ICONSTOP \
+      "Zentrova could not be installed, and the version installed before could not be put back: $UndoFailed cannot be moved. The install is damaged: run setup again." \
+      /SD IDOK
+  SetErrorLevel ${EXIT_DAMAGED}
+  Quit
+FunctionEnd
+
+; Moves $R3 to $R4, replacing what is there; $UndoFailed names $R4 when the
+; move fails.
+Function ZtvPutBack
+  ${GetParent} "$R4" $R5
+  CreateDirectory "$R5"
+  ClearErrors
+  Rename "$R3" "$R4"
+  ${If} ${Errors}
+    Delete "$R4"
+    ClearErrors
+    Rename "$R3" "$R4"
+  ${EndIf}
+  ${If} ${Errors}
+  ${AndIf} $UndoFailed == ""
+    StrCpy $UndoFailed "$R4"
+  ${EndIf}
+FunctionEnd
+
+; For ${Locate}: the file $R9 of .setup-old goes back to its place.
+Function ZtvRestoreSetAside
+  StrLen $R5 "$OldDir\"
+  StrCpy $R3 $R9
+  StrCpy $R4 $R9 "" $R5
+  StrCpy $R4 "$INSTDIR\$R4"
+  Call ZtvPutBack
+  Push $0
+FunctionEnd
+
+; What an install that was cut off (by a power loss, say) left behind. The
+; files set aside in .setup-old may be the only copy of the version before:
+; they go back to their places, replacing what the cut-off install put
+; there, unless its journal says the new version was already whole, when
+; only its clean-up was left to do. The stage holds copies only.
+Function ZtvRecover
+  ${If} ${FileExists} "$OldDir\*.*"
+    StrCpy $0 ""
+    ClearErrors
+    FileOpen $9 "$INSTDIR\${JOURNAL}" r
+    ${IfNot} ${Errors}
+      FileRead $9 $0
+      FileClose $9
+    ${EndIf}
+    ${If} $0 != "whole"
+      StrCpy $UndoFailed ""
+      ${Locate} "$OldDir" "/L=F" ZtvRestoreSetAside
+      ${If} $UndoFailed != ""
+        Call ZtvFailDamaged
+      ${EndIf}
+    ${EndIf}
+    RMDir /r "$OldDir"
+  ${EndIf}
+  RMDir /r "$StageDir"
+  Delete "$INSTDIR\${JOURNAL}"
 FunctionEnd
 
 ; Sets $Failed to the install's file $R1 when it is there but cannot be
@@ -288,6 +384,8 @@ Function ZtvMoveTo
   Rename "$INSTDIR\$R1" "$R6\$R1"
   ${If} ${Errors}
     StrCpy $Failed "$INSTDIR\$R1"
+  ${Else}
+    !insertmacro ZtvTestStep
   ${EndIf}
 FunctionEnd
 
@@ -305,6 +403,8 @@ Function ZtvSwapInFile
   Rename "$StageDir\$R1" "$INSTDIR\$R1"
   ${If} ${Errors}
     StrCpy $Failed "$INSTDIR\$R1"
+  ${Else}
+    !insertmacro ZtvTestStep
   ${EndIf}
 FunctionEnd
 
@@ -330,12 +430,14 @@ FunctionEnd
 !macro ZtvSwapBack _FILE
   !if "${_FILE}" != "bin\version.ini"
     ${If} ${FileExists} "$OldDir\${_FILE}"
-      ${If} ${FileExists} "$INSTDIR\${_FILE}"
-        Rename "$INSTDIR\${_FILE}" "$StageDir\${_FILE}"
-      ${EndIf}
-      Rename "$OldDir\${_FILE}" "$INSTDIR\${_FILE}"
-    ${ElseIfNot} ${FileExists} "$StageDir\${_FILE}"
-      Rename "$INSTDIR\${_FILE}" "$StageDir\${_FILE}"
+      StrCpy $R3 "$OldDir\${_FILE}"
+      StrCpy $R4 "$INSTDIR\${_FILE}"
+      Call ZtvPutBack
+    ${ElseIf} ${FileExists} "$INSTDIR\${_FILE}"
+    ${AndIfNot} ${FileExists} "$StageDir\${_FILE}"
+      StrCpy $R3 "$INSTDIR\${_FILE}"
+      StrCpy $R4 "$StageDir\${_FILE}"
+      Call ZtvPutBack
     ${EndIf}
   !endif
 !macroend
@@ -350,8 +452,9 @@ FunctionEnd
 
 Function ZtvBringBackStale
   ${If} ${FileExists} "$OldDir\$R1"
-  ${AndIfNot} ${FileExists} "$INSTDIR\$R1"
-    Rename "$OldDir\$R1" "$INSTDIR\$R1"
+    StrCpy $R3 "$OldDir\$R1"
+    StrCpy $R4 "$INSTDIR\$R1"
+    Call ZtvPutBack
   ${EndIf}
 FunctionEnd
 
@@ -393,14 +496,13 @@ Section "Zentrova"
   ${EndIf}
   Call ZtvMakeAdminOnly
   StrCpy $Failed ""
-  ; What an install that was cut off (by a power loss, say) left behind.
-  RMDir /r "$StageDir"
-  RMDir /r "$OldDir"
+  Call ZtvRecover
   ${If} ${FileExists} "$StageDir"
   ${OrIf} ${FileExists} "$OldDir"
     StrCpy $Failed "$OldDir"
     Call ZtvFail
   ${EndIf}
+  !insertmacro ZtvTestStep
 
   ClearErrors
   !include "${STAGE_FILES}"
@@ -412,6 +514,8 @@ Section "Zentrova"
   ; Out of the stage, which can then be removed.
   SetOutPath "$INSTDIR"
 
+  StrCpy $0 swapping
+  Call ZtvWriteJournal
   !insertmacro ZtvForEachFile ZtvSwapIn
   ; The older version's record is set aside with it.
   StrCpy $R8 "$OldDir\${RECORD}"
@@ -421,16 +525,26 @@ Section "Zentrova"
   ${EndIf}
   ${If} $Failed != ""
     StrCpy $R0 $Failed
+    StrCpy $UndoFailed ""
     GetFunctionAddress $R7 ZtvBringBackStale
     Call ZtvForEachStaleFile
     !insertmacro ZtvForEachFileReversed ZtvSwapBack
+    ${If} $UndoFailed != ""
+      Call ZtvFailDamaged
+    ${EndIf}
+    RMDir /r "$OldDir"
+    Delete "$INSTDIR\${JOURNAL}"
     StrCpy $Failed $R0
     Call ZtvFail
   ${EndIf}
+  StrCpy $0 whole
+  Call ZtvWriteJournal
+  !insertmacro ZtvTestStep
   GetFunctionAddress $R7 ZtvRemoveStaleFolder
   Call ZtvForEachStaleFile
   RMDir /r "$OldDir"
   RMDir /r "$StageDir"
+  Delete "$INSTDIR\${JOURNAL}"
 
   ; The launcher finds bin\ beside itself; the shortcuts start it there.
   CreateShortCut "$SMPROGRAMS\Zentrova.lnk" "$INSTDIR\ZTV.exe" "" \
@@ -502,9 +616,17 @@ Section "Uninstall"
   Delete "$INSTDIR\bin\update_error.log.tmp"
   Delete "$INSTDIR\bin\debug.log"
   ; Run in place (_?=), the uninstaller cannot remove itself: it and the
-  ; folder go at the next restart.
+  ; folder go at the next restart. An install made before that restart puts
+  ; a new uninstaller at this path, so the running one first steps aside to
+  ; a name of its own, and only that name is deleted then; the folder goes
+  ; only if it is empty by then.
   ${If} $EXEPATH == "$INSTDIR\uninstall.exe"
-    Delete /REBOOTOK "$INSTDIR\uninstall.exe"
+    System::Call 'kernel32::GetTickCount() i .r0'
+    ClearErrors
+    Rename "$INSTDIR\uninstall.exe" "$INSTDIR\uninstall-$0.removed"
+    ${IfNot} ${Errors}
+      Delete /REBOOTOK "$INSTDIR\uninstall-$0.removed"
+    ${EndIf}
     !include "${INSTALLED_FOLDERS}"
     RMDir /REBOOTOK "$INSTDIR"
   ${Else}

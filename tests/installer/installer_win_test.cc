@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iostream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -112,6 +114,27 @@ bool LauncherWouldTrust(const fs::path& path) {
       descriptor, reinterpret_cast<TOKEN_USER*>(user)->User.Sid);
   LocalFree(descriptor);
   return trusted;
+}
+
+// Every path under |folder|, relative to it.
+std::vector<std::string> TreeEntries(const fs::path& folder) {
+  std::vector<std::string> entries;
+  for (const auto& entry : fs::recursive_directory_iterator(folder))
+    entries.push_back(entry.path().lexically_relative(folder).u8string());
+  std::sort(entries.begin(), entries.end());
+  return entries;
+}
+
+// Every file under |folder| with its bytes, by path relative to it.
+std::map<std::string, std::string> TreeContents(const fs::path& folder) {
+  std::map<std::string, std::string> contents;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    if (entry.is_regular_file()) {
+      contents[entry.path().lexically_relative(folder).u8string()] =
+          ReadFileBytes(entry.path());
+    }
+  }
+  return contents;
 }
 
 struct Shortcut {
@@ -312,6 +335,7 @@ TEST_F(InstallerTest, UpgradeReplacesEveryFileButTheRecordedWebVersion) {
   EXPECT_FALSE(fs::exists(folder_ / L"bin" / L"retired.dat"));
   EXPECT_FALSE(fs::exists(folder_ / L".setup-old"));
   EXPECT_FALSE(fs::exists(folder_ / L".setup-new"));
+  EXPECT_FALSE(fs::exists(folder_ / L".setup-journal"));
   EXPECT_EQ(ReadFileBytes(folder_ / L"bin" / L"client_version.ini"),
             ZTV_VERSION);
   EXPECT_EQ(UninstallValue(L"DisplayVersion"), fs::path(ZTV_VERSION).wstring());
@@ -356,6 +380,89 @@ TEST_F(InstallerTest, APlayingClientStopsUpgradeAndUninstallUnchanged) {
   EXPECT_TRUE(WaitUntil(
       [] { return !TopLevelWindowExists("Zentrova - Realm"); }, seconds(60)));
   fs::remove_all(KnownFolder(CSIDL_APPDATA) / L"ZTV");
+}
+
+// An install cut off after any step (a power loss, say): the next run first
+// puts back the version before, or, when the new one was already whole,
+// only cleans up. Until then every file of the version before is in its
+// place or set aside, never lost.
+TEST_F(InstallerTest, TheRunAfterACutOffInstallPutsOneVersionBackWhole) {
+  const fs::path folder = KnownFolder(CSIDL_PROGRAM_FILES) / L"Zentrova Cut";
+  auto install_older = [&] {
+    Install(ZTV_OLDER_INSTALLER_PATH, folder);
+    WriteFileBytes(folder_ / L"bin" / L"version.ini", "77");
+    return TreeContents(folder_);
+  };
+  install_older();
+  Install(ZTV_STOPPING_INSTALLER_PATH, folder);
+  const std::map<std::string, std::string> newer = TreeContents(folder_);
+  Uninstall();
+
+  // After each step it was cut off at, what the next run left: "older",
+  // "newer", or "mixed".
+  std::vector<std::string> put_right;
+  for (int step = 1;; ++step) {
+    SCOPED_TRACE("cut off after step " + std::to_string(step));
+    const std::map<std::string, std::string> older = install_older();
+    DWORD exit_code = 0;
+    {
+      ScopedEnvironment stop("ZTV_SETUP_STOP_AFTER",
+                             std::to_string(step).c_str());
+      exit_code = RunInstaller(ZTV_STOPPING_INSTALLER_PATH, folder);
+    }
+    if (exit_code == 0u)
+      break;
+    ASSERT_EQ(exit_code, 99u);
+    for (const auto& [path, bytes] : older) {
+      if (!fs::exists(folder_ / fs::u8path(path))) {
+        EXPECT_EQ(ReadFileBytes(folder_ / L".setup-old" / fs::u8path(path)),
+                  bytes)
+            << path;
+      }
+    }
+    // The next run, stopped right after it has put things right.
+    {
+      ScopedEnvironment stop("ZTV_SETUP_STOP_AFTER", "0");
+      EXPECT_EQ(RunInstaller(ZTV_STOPPING_INSTALLER_PATH, folder), 99u);
+    }
+    const std::map<std::string, std::string> after = TreeContents(folder_);
+    put_right.push_back(after == older   ? "older"
+                        : after == newer ? "newer"
+                                         : "mixed");
+    Uninstall();
+  }
+  // Every file moved, then the mark that the new version is whole: up to
+  // that mark the version before comes back, after it the new one stays.
+  ASSERT_GT(put_right.size(), newer.size());
+  std::vector<std::string> expected(put_right.size() - 1, "older");
+  expected.push_back("newer");
+  EXPECT_EQ(put_right, expected);
+}
+
+// A script uninstalls in place and installs again before the restart; the
+// restart must not take the new install's uninstaller, nor anything else.
+TEST_F(InstallerTest, AReinstallBeforeTheRestartKeepsItsUninstaller) {
+  Install(ZTV_INSTALLER_PATH);
+  DWORD exit_code = 1;
+  ASSERT_TRUE(RunAndWait(L"\"" + (folder_ / L"uninstall.exe").wstring() +
+                             L"\" /S _?=" + folder_.wstring(),
+                         &exit_code));
+  EXPECT_EQ(exit_code, 0u);
+  // The running uninstaller has stepped aside to go at the restart, or,
+  // under Wine, which cannot rename a running program, stays.
+  const std::vector<std::string> left = TreeEntries(folder_);
+  ASSERT_EQ(left.size(), 1u);
+  const bool stepped_aside = left[0].rfind("uninstall-", 0) == 0;
+  EXPECT_TRUE(stepped_aside || left[0] == "uninstall.exe") << left[0];
+  Install(ZTV_INSTALLER_PATH);
+  std::vector<std::string> installed = TreeEntries(folder_);
+  if (stepped_aside)
+    installed.erase(std::find(installed.begin(), installed.end(), left[0]));
+  // What Windows does at the restart with the renames and deletions set
+  // aside for it.
+  ASSERT_TRUE(RunAndWait(L"wineboot.exe -r", &exit_code));
+  EXPECT_EQ(TreeEntries(folder_), installed);
+  EXPECT_TRUE(fs::exists(folder_ / L"uninstall.exe"));
 }
 
 TEST_F(InstallerTest, UninstallLeavesOnlyThePlayersProfile) {
