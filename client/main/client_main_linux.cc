@@ -4,8 +4,10 @@
 
 #include <cstdio>
 
-// LeakSanitizer's check, present only in the sanitizer build.
-extern "C" __attribute__((weak)) void __lsan_do_leak_check();
+// LeakSanitizer's check, present only in the sanitizer build, by its own
+// name.
+extern "C" __attribute__((weak)) void
+__lsan_do_leak_check();  // NOLINT(bugprone-reserved-identifier)
 
 int main(int argc, char** argv) {
   CefMainArgs main_args(argc, argv);
