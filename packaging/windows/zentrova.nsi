@@ -133,6 +133,8 @@ FunctionEnd
 ; A test build (TEST_STOPS) stops dead, as a power loss would, after the
 ; step that ZTV_SETUP_STOP_AFTER numbers: 0 is the recovery from a cut-off
 ; install, then each file moved and the mark that the new version is whole.
+; With ZTV_SETUP_FAIL_AFTER it fails that step instead, and with
+; ZTV_SETUP_UNDO_FAILS every move of the undo fails.
 !ifdef TEST_STOPS
   Var TestSteps
 !endif
@@ -143,6 +145,11 @@ FunctionEnd
     ${AndIf} $TestSteps = $9
       SetErrorLevel 99
       Quit
+    ${EndIf}
+    ReadEnvStr $9 ZTV_SETUP_FAIL_AFTER
+    ${If} $9 != ""
+    ${AndIf} $TestSteps = $9
+      StrCpy $Failed "step $9"
     ${EndIf}
     IntOp $TestSteps $TestSteps + 1
   !endif
@@ -168,6 +175,13 @@ FunctionEnd
 ; Moves $R3 to $R4, replacing what is there; $UndoFailed names $R4 when the
 ; move fails.
 Function ZtvPutBack
+  !ifdef TEST_STOPS
+    ReadEnvStr $9 ZTV_SETUP_UNDO_FAILS
+    ${If} $9 != ""
+      StrCpy $UndoFailed "$R4"
+      Return
+    ${EndIf}
+  !endif
   ${GetParent} "$R4" $R5
   CreateDirectory "$R5"
   ClearErrors

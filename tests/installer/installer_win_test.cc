@@ -137,6 +137,19 @@ std::map<std::string, std::string> TreeContents(const fs::path& folder) {
   return contents;
 }
 
+// Each of |files| is in its place in |folder| or set aside, with its bytes.
+void ExpectInPlaceOrSetAside(const fs::path& folder,
+                             const std::map<std::string, std::string>& files) {
+  auto holds = [](const fs::path& file, const std::string& bytes) {
+    return fs::exists(file) && ReadFileBytes(file) == bytes;
+  };
+  for (const auto& [path, bytes] : files) {
+    EXPECT_TRUE(holds(folder / fs::u8path(path), bytes) ||
+                holds(folder / L".setup-old" / fs::u8path(path), bytes))
+        << path;
+  }
+}
+
 struct Shortcut {
   fs::path target;
   fs::path working_directory;
@@ -413,13 +426,7 @@ TEST_F(InstallerTest, TheRunAfterACutOffInstallPutsOneVersionBackWhole) {
     if (exit_code == 0u)
       break;
     ASSERT_EQ(exit_code, 99u);
-    for (const auto& [path, bytes] : older) {
-      if (!fs::exists(folder_ / fs::u8path(path))) {
-        EXPECT_EQ(ReadFileBytes(folder_ / L".setup-old" / fs::u8path(path)),
-                  bytes)
-            << path;
-      }
-    }
+    ExpectInPlaceOrSetAside(folder_, older);
     // The next run, stopped right after it has put things right.
     {
       ScopedEnvironment stop("ZTV_SETUP_STOP_AFTER", "0");
@@ -437,6 +444,24 @@ TEST_F(InstallerTest, TheRunAfterACutOffInstallPutsOneVersionBackWhole) {
   std::vector<std::string> expected(put_right.size() - 1, "older");
   expected.push_back("newer");
   EXPECT_EQ(put_right, expected);
+}
+
+// An install that fails and cannot put the version before back says the
+// install is damaged; the next run puts that version back whole.
+TEST_F(InstallerTest, AFailedUndoSaysTheInstallIsDamagedAndIsMendedNextRun) {
+  Install(ZTV_OLDER_INSTALLER_PATH,
+          KnownFolder(CSIDL_PROGRAM_FILES) / L"Zentrova Damaged");
+  WriteFileBytes(folder_ / L"bin" / L"version.ini", "77");
+  const std::map<std::string, std::string> older = TreeContents(folder_);
+  {
+    ScopedEnvironment fail("ZTV_SETUP_FAIL_AFTER", "4");
+    ScopedEnvironment undo("ZTV_SETUP_UNDO_FAILS", "1");
+    EXPECT_EQ(RunInstaller(ZTV_STOPPING_INSTALLER_PATH, folder_), 6u);
+  }
+  ExpectInPlaceOrSetAside(folder_, older);
+  ScopedEnvironment stop("ZTV_SETUP_STOP_AFTER", "0");
+  EXPECT_EQ(RunInstaller(ZTV_STOPPING_INSTALLER_PATH, folder_), 99u);
+  EXPECT_EQ(TreeContents(folder_), older);
 }
 
 // A script uninstalls in place and installs again before the restart; the
