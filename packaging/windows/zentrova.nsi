@@ -123,7 +123,7 @@ Function ZtvMakeAdminOnly
   ${If} $0 <> 0
     DetailPrint "Not installed: $INSTDIR cannot be made administrators-only (error $0)"
     MessageBox MB_OK|MB_ICONSTOP \
-        "Zentrova could not be installed: only administrators may be let change $INSTDIR, and its permissions cannot be set so (error $0)." \
+        "Zentrova could not be installed: the permissions of $INSTDIR cannot be set so that only administrators may change it (error $0)." \
         /SD IDOK
     SetErrorLevel ${EXIT_NOT_ADMIN_ONLY}
     Quit
