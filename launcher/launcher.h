@@ -13,7 +13,7 @@
 // run folder. Empty when it cannot be found.
 std::filesystem::path InstallFolder();
 // Whether |path| can be trusted: on Windows, where the launcher runs
-// elevated, it must be held, unchangeable, for the launcher's life and
+// elevated, it must be held, unchangeable, until the client is made, and
 // changeable only by administrators or the user running it (a missing path
 // passes: in a folder that passed, no one else can put anything there). On
 // Linux the launcher runs as the player, in the player's own folder.

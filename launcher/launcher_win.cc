@@ -51,12 +51,18 @@ PSID CurrentUser() {
   return reinterpret_cast<TOKEN_USER*>(token_user.data())->User.Sid;
 }
 
+// What HoldIfTrusted holds, until the client has been made.
+std::vector<HANDLE>& HeldFiles() {
+  static std::vector<HANDLE> held;
+  return held;
+}
+
 }  // namespace
 
 bool HoldIfTrusted(const std::filesystem::path& path) {
   // Without write or delete sharing, what is checked here cannot be changed,
-  // renamed or replaced before it is read or started. The handle stays open
-  // until the launcher ends. A link is not what the installer made.
+  // renamed or replaced before it is read or started. A link is not what
+  // the installer made.
   const HANDLE handle = CreateFileW(
       path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
       FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
@@ -64,6 +70,7 @@ bool HoldIfTrusted(const std::filesystem::path& path) {
     const DWORD error = GetLastError();
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
   }
+  HeldFiles().push_back(handle);
   BY_HANDLE_FILE_INFORMATION info;
   if (!GetFileInformationByHandle(handle, &info) ||
       (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
@@ -111,11 +118,23 @@ bool StartClient(const std::filesystem::path& install, LaunchCommand* command) {
   ZeroMemory(&startup_info, sizeof(startup_info));
   ZeroMemory(&process_info, sizeof(process_info));
   startup_info.cb = sizeof(startup_info);
-  // The handles are not needed: the launcher neither waits for the client nor
-  // reads its exit code, and they close when the launcher ends.
-  return CreateProcessW(application.c_str(), line.data(), nullptr, nullptr,
-                        FALSE, 0, nullptr, folder.c_str(), &startup_info,
-                        &process_info) != 0;
+  // The client is made from the files held, and runs only once they are let
+  // go: it writes in bin\, which the held handle would not share.
+  if (!CreateProcessW(application.c_str(), line.data(), nullptr, nullptr, FALSE,
+                      CREATE_SUSPENDED, nullptr, folder.c_str(), &startup_info,
+                      &process_info)) {
+    return false;
+  }
+  for (const HANDLE held : HeldFiles())
+    CloseHandle(held);
+  HeldFiles().clear();
+  const bool running =
+      ResumeThread(process_info.hThread) != static_cast<DWORD>(-1);
+  if (!running)
+    TerminateProcess(process_info.hProcess, 1);
+  CloseHandle(process_info.hThread);
+  CloseHandle(process_info.hProcess);
+  return running;
 }
 
 void ShowLaunchError() {
