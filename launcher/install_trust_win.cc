@@ -56,7 +56,8 @@ bool OnlyTrustedMayChange(PSECURITY_DESCRIPTOR descriptor, PSID user) {
     if (!GetAce(dacl, i, &ace))
       return false;
     const ACE_HEADER* header = static_cast<const ACE_HEADER*>(ace);
-    // Such an ACE only passes down to what the folder comes to hold.
+    // An inherit-only ACE passes down to what the folder comes to hold, and
+    // a denying one grants nothing.
     if ((header->AceFlags & INHERIT_ONLY_ACE) || IsDenying(header->AceType))
       continue;
     if (header->AceType != ACCESS_ALLOWED_ACE_TYPE)
